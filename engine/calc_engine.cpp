@@ -1,0 +1,420 @@
+#include "engine/calc_engine.h"
+
+#include <utility>
+
+#include "engine/functions.h"
+#include "engine/number_text.h"
+#include "engine/operators.h"
+
+namespace tallimo {
+
+namespace {
+
+double Negated(double v) { return v == 0.0 ? 0.0 : -v; }
+
+}  // namespace
+
+std::optional<double> AskDecimals(TextPrompt& prompt) {
+    for (;;) {
+        const std::optional<std::string> answer = prompt.AskText(kDecimalsPrompt, kDecimalsDefault);
+        if (!answer || answer->find_first_not_of(" \t") == std::string::npos) {
+            return std::nullopt;
+        }
+        if (const std::optional<double> value = ParseDecimalsAnswer(*answer)) {
+            return value;
+        }
+    }
+}
+
+CalcEngine::CalcEngine(CalcGrid& grid, MessageSink& messages, TextPrompt& prompt)
+    : grid_(grid), messages_(messages), prompt_(prompt) {}
+
+void CalcEngine::Press(const KeyPress& key) {
+    switch (key.key) {
+        case Key::Digit:
+            AppendDigit(key.index);
+            break;
+        case Key::DecimalComma:
+            AppendDecimalComma();
+            break;
+        case Key::Constant:
+            ShowConstant(key.index);
+            break;
+        case Key::Backspace:
+            Backspace();
+            break;
+        case Key::Sign:
+            ChangeSign();
+            break;
+        case Key::CancelEntry:
+            CancelEntry();
+            break;
+        case Key::Cancel:
+            Cancel();
+            break;
+        case Key::Operator:
+            OperatorKey(key.index);
+            break;
+        case Key::Equals:
+            EqualsKey();
+            break;
+        case Key::Function:
+            FunctionKey(key.index, key.button);
+            break;
+        case Key::Memory:
+            MemoryKey(key.index, key.button);
+            break;
+    }
+}
+
+std::string CalcEngine::MemoryStatusText(int index) const {
+    return "M" + std::to_string(index + 1) + ": " +
+           NumberToText(state_.Memories[static_cast<std::size_t>(index)]);
+}
+
+void CalcEngine::StoreMemory(int index, double value) {
+    if (index >= 0 && index < kMemoryCount) {
+        state_.Memories[static_cast<std::size_t>(index)] = value;
+    }
+}
+
+bool CalcEngine::CanEnterGridMode() const { return grid_.GridLine() != 0 && !state_.OperatorPending; }
+
+bool CalcEngine::Paste(std::string_view text) {
+    const std::size_t first = text.find_first_not_of(" \t\r\n");
+    if (first == std::string_view::npos) {
+        return false;
+    }
+    text = text.substr(first, text.find_last_not_of(" \t\r\n") - first + 1);
+    const std::optional<double> value = TextToNumber(text);
+    if (!value) {
+        return false;
+    }
+    (state_.OperatorPending ? state_.Y : state_.X) = *value;
+    Show(*value);
+    state_.Entry = EntryState::Recalled;
+    return true;
+}
+
+void CalcEngine::BlankGrid() {
+    grid_.Reset();
+    // A calculation cannot outlive its grid: its operator line is gone.
+    state_.PendingOperator.clear();
+    state_.OperatorPending = false;
+    state_.X = 0.0;
+    state_.Entry = EntryState::Cleared;
+    Show(state_.X);
+}
+
+void CalcEngine::ContinueFromLastLine() {
+    state_.PendingOperator.clear();
+    state_.OperatorPending = false;
+    state_.X = 0.0;
+    state_.Entry = EntryState::Cleared;
+    if (grid_.GridLine() > 0) {
+        const std::string& value = grid_.Row(grid_.GridLine() - 1).Value;
+        if (value != kCancellationText && value != kErrorText) {
+            if (const std::optional<double> x = TextToNumber(value)) {
+                state_.X = *x;
+                state_.Entry = EntryState::Result;
+            }
+        }
+    }
+    Show(state_.X);
+}
+
+void CalcEngine::FollowValue(std::string_view value) {
+    if (value != kCancellationText && value != kErrorText) {
+        if (const std::optional<double> x = TextToNumber(value)) {
+            state_.X = *x;
+        }
+    }
+    Show(state_.X);
+}
+
+void CalcEngine::AppendDigit(int digit) {
+    const char c = static_cast<char>('0' + digit);
+    if (state_.Entry != EntryState::Typing) {
+        display_.assign(1, c);
+        state_.Entry = EntryState::Typing;
+    } else if (display_ == "0") {
+        display_.assign(1, c);
+    } else {
+        display_ += c;
+    }
+}
+
+void CalcEngine::AppendDecimalComma() {
+    if (state_.Entry != EntryState::Typing) {
+        display_ = "0,";
+        state_.Entry = EntryState::Typing;
+    } else if (display_.find(',') == std::string::npos) {
+        display_ += ',';
+    }
+}
+
+void CalcEngine::ShowConstant(int index) {
+    if (index == 0) {
+        display_ = kPiText;
+        state_.Entry = EntryState::Typing;
+    }
+}
+
+void CalcEngine::Backspace() {
+    if (state_.Entry != EntryState::Typing) {
+        return;
+    }
+    if (display_.size() <= 1 || (display_.size() == 2 && display_.front() == '-')) {
+        display_ = "0";
+    } else {
+        display_.pop_back();
+    }
+}
+
+void CalcEngine::ChangeSign() {
+    if (state_.Entry == EntryState::Typing) {
+        if (display_ == "0") {
+            return;
+        }
+        if (display_.front() == '-') {
+            display_.erase(0, 1);
+        } else {
+            display_.insert(0, 1, '-');
+        }
+        return;
+    }
+    if (state_.OperatorPending) {
+        if (state_.Entry == EntryState::Recalled) {
+            RecordOperand(state_.Y);
+            state_.Y = Negated(state_.Y);
+        } else if (state_.Entry == EntryState::OperatorPressed) {
+            RecordOperand(state_.X);
+            state_.Y = Negated(state_.X);
+        } else {
+            state_.Y = Negated(state_.Y);
+        }
+        RecordLine("+/-", NumberToText(state_.Y), LineKind::Function);
+        Show(state_.Y);
+    } else {
+        // A cleared 0 is recorded too, so that the sign line has a first
+        // operand of its own and never joins the calculation above it.
+        if (state_.Entry == EntryState::Recalled || state_.Entry == EntryState::Cleared) {
+            RecordOperand(state_.X);
+        }
+        state_.X = Negated(state_.X);
+        RecordLine("+/-", NumberToText(state_.X), LineKind::Function);
+        Show(state_.X);
+    }
+    state_.Entry = EntryState::Result;
+}
+
+void CalcEngine::CancelEntry() {
+    if (state_.OperatorPending) {
+        state_.Y = 0.0;
+    } else {
+        state_.X = 0.0;
+        // A recorded result is no longer what the display shows: the 0 must
+        // be recorded as a new first operand by the next key that uses it.
+        if (state_.Entry == EntryState::Result) {
+            state_.Entry = EntryState::Cleared;
+        }
+    }
+    display_ = "0";
+}
+
+void CalcEngine::Cancel() {
+    if (state_.OperatorPending) {
+        RecordLine({}, kCancellationText, LineKind::Cancellation);
+    }
+    state_.X = 0.0;
+    state_.OperatorPending = false;
+    state_.Entry = EntryState::Cleared;
+    state_.PendingOperator.clear();
+    display_ = "0";
+}
+
+void CalcEngine::OperatorKey(int index) {
+    const std::string name(OperatorName(index));
+    if (name.empty()) {
+        return;
+    }
+    if (state_.Entry == EntryState::OperatorPressed) {
+        state_.PendingOperator = name;
+        grid_.SetOperation(grid_.GridLine(), name);
+        return;
+    }
+    if (!state_.OperatorPending) {
+        if (state_.Entry == EntryState::Typing && !ReadTyped(state_.X)) {
+            return;
+        }
+        if (state_.Entry != EntryState::Result) {
+            RecordOperand(state_.X);
+        }
+        state_.OperatorPending = true;
+    } else {
+        if (state_.Entry == EntryState::Typing && !ReadTyped(state_.Y)) {
+            return;
+        }
+        ShowError(EvalErrorMessage(Evaluate(state_.X, state_.Y, state_.PendingOperator)));
+        if (state_.Entry == EntryState::Typing || state_.Entry == EntryState::Recalled) {
+            RecordOperand(state_.Y);
+        }
+    }
+    Show(state_.X);
+    state_.PendingOperator = name;
+    grid_.SetOperation(grid_.GridLine(), name);
+    state_.Entry = EntryState::OperatorPressed;
+}
+
+void CalcEngine::EqualsKey() {
+    if (!state_.OperatorPending) {
+        return;
+    }
+    if (state_.Entry != EntryState::OperatorPressed) {
+        if (state_.Entry == EntryState::Typing && !ReadTyped(state_.Y)) {
+            return;
+        }
+        ShowError(EvalErrorMessage(Evaluate(state_.X, state_.Y, state_.PendingOperator)));
+        if (state_.Entry == EntryState::Typing || state_.Entry == EntryState::Recalled) {
+            RecordOperand(state_.Y);
+        }
+    }
+    RecordLine("=", NumberToText(state_.X), LineKind::Result);
+    Show(state_.X);
+    state_.PendingOperator.clear();
+    state_.OperatorPending = false;
+    state_.Entry = EntryState::Result;
+}
+
+void CalcEngine::FunctionKey(int index, int button) {
+    if (index < 0 || index >= kFunctionKeyCount) {
+        return;
+    }
+    if (state_.OperatorPending) {
+        switch (state_.Entry) {
+            case EntryState::Typing:
+                if (!ReadTyped(state_.Y)) {
+                    return;
+                }
+                RecordOperand(state_.Y);
+                break;
+            case EntryState::Recalled:
+                RecordOperand(state_.Y);
+                break;
+            case EntryState::OperatorPressed:
+                RecordOperand(state_.X);
+                state_.Y = state_.X;
+                break;
+            default:
+                break;
+        }
+        state_.Y = ApplyFunction(index, button, state_.Y);
+        Show(state_.Y);
+    } else {
+        if (state_.Entry == EntryState::Typing && !ReadTyped(state_.X)) {
+            return;
+        }
+        if (state_.Entry != EntryState::Result) {
+            RecordOperand(state_.X);
+        }
+        state_.X = ApplyFunction(index, button, state_.X);
+        Show(state_.X);
+    }
+    state_.Entry = EntryState::Result;
+}
+
+void CalcEngine::MemoryKey(int index, int button) {
+    if (index < 0 || index >= kMemoryCount) {
+        return;
+    }
+    double& memory = state_.Memories[static_cast<std::size_t>(index)];
+    if (button == 1) {
+        if (state_.Entry == EntryState::Typing) {
+            double typed = 0.0;
+            if (!ReadTyped(typed)) {
+                return;
+            }
+            memory = typed;
+        } else {
+            memory = ValueOnDisplay();
+        }
+        return;
+    }
+    (state_.OperatorPending ? state_.Y : state_.X) = memory;
+    Show(memory);
+    state_.Entry = EntryState::Recalled;
+}
+
+bool CalcEngine::ReadTyped(double& target) {
+    if (const std::optional<double> value = TextToNumber(display_)) {
+        target = *value;
+        return true;
+    }
+    ShowError(EvalErrorMessage(EvalError::Overflow));
+    return false;
+}
+
+double CalcEngine::ValueOnDisplay() const {
+    if (state_.Entry == EntryState::Typing) {
+        return TextToNumber(display_).value_or(0.0);
+    }
+    if (state_.OperatorPending &&
+        (state_.Entry == EntryState::Result || state_.Entry == EntryState::Recalled)) {
+        return state_.Y;
+    }
+    return state_.X;
+}
+
+void CalcEngine::Show(double value) { display_ = NumberToText(value); }
+
+void CalcEngine::RecordOperand(double value) {
+    grid_.SetValue(grid_.GridLine(), NumberToText(value));
+    grid_.NewGridLine();
+}
+
+void CalcEngine::RecordLine(std::string operation, std::string value, LineKind kind,
+                            std::string decimals) {
+    CalcLine line;
+    line.Operation = std::move(operation);
+    line.Value = std::move(value);
+    line.Decimals = std::move(decimals);
+    line.Kind = kind;
+    grid_.SetRow(grid_.GridLine(), std::move(line));
+    grid_.NewGridLine();
+}
+
+double CalcEngine::ApplyFunction(int index, int button, double v) {
+    const FunctionId id = FunctionForKey(index, button);
+    int decimals = 0;
+    std::string decimals_text;
+    if (NeedsDecimals(id)) {
+        if (ComputeFunction(id, v, 0).status == FunctionStatus::Refused) {
+            return v;  // a whole number: no question asked
+        }
+        const std::optional<double> answer = AskDecimals(prompt_);
+        if (!answer || *answer < 0.0) {
+            return v;
+        }
+        decimals = DecimalsFromAnswer(*answer);
+        decimals_text = NumberToText(*answer);
+    }
+    const FunctionResult result = ComputeFunction(id, v, decimals);
+    if (result.status == FunctionStatus::Overflow) {
+        ShowError(EvalErrorMessage(EvalError::Overflow));
+        return v;
+    }
+    if (result.status == FunctionStatus::Refused) {
+        return v;
+    }
+    RecordLine(std::string(FunctionName(id)), NumberToText(result.value), LineKind::Function,
+               std::move(decimals_text));
+    return result.value;
+}
+
+void CalcEngine::ShowError(std::string_view message) {
+    if (!message.empty()) {
+        messages_.ShowMessage(message);
+    }
+}
+
+}  // namespace tallimo

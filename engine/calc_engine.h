@@ -1,0 +1,113 @@
+// The calculator: its state, the display text and the action of every
+// keypad key. Each step is recorded in the calculation grid as it happens.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "engine/calc_state.h"
+#include "engine/host.h"
+#include "grid/calc_grid.h"
+
+namespace tallimo {
+
+// The keypad keys, as the window's key arrays name them.
+enum class Key {
+    Digit,         // index 0..9
+    DecimalComma,
+    Constant,      // index 0: Pi
+    Sign,
+    Backspace,
+    CancelEntry,
+    Cancel,
+    Operator,      // index 0..6
+    Equals,
+    Function,      // index 0..11
+    Memory,        // index 0..4
+};
+
+// A key released: which key, its index in its array, and the mouse button
+// (1 the left one; two-function keys take every other value as the right).
+struct KeyPress {
+    Key key = Key::Digit;
+    int index = 0;
+    int button = 1;
+};
+
+inline constexpr std::string_view kPiText = "3,1415926535897932384626433832795";
+
+class CalcEngine {
+public:
+    CalcEngine(CalcGrid& grid, MessageSink& messages, TextPrompt& prompt);
+
+    // The action of a key, run on its release.
+    void Press(const KeyPress& key);
+
+    const CalcState& State() const { return state_; }
+    const std::string& Display() const { return display_; }
+    int GridLine() const { return grid_.GridLine(); }
+
+    // "M1: 0" ... the status text of memory 0..4.
+    std::string MemoryStatusText(int index) const;
+    // Stores a value into a memory directly (the grid's F1 to F5).
+    void StoreMemory(int index, double value);
+
+    // Grid mode may be entered only with a recorded line and no calculation
+    // in progress.
+    bool CanEnterGridMode() const;
+
+    // "Coller": a number text becomes the current operand; false when the
+    // text is no number, which changes nothing.
+    bool Paste(std::string_view text);
+
+    // "Grille vierge": the grid is emptied, X = 0, the state Cleared.
+    void BlankGrid();
+
+    // After the grid was replaced (a file opened): X and the state come from
+    // the last line's value, a number giving Result, anything else 0 and
+    // Cleared.
+    void ContinueFromLastLine();
+
+    // After an edit of the last chain: X follows a number value; the state
+    // is not changed.
+    void FollowValue(std::string_view value);
+
+private:
+    void AppendDigit(int digit);
+    void AppendDecimalComma();
+    void ShowConstant(int index);
+    void Backspace();
+    void ChangeSign();
+    void CancelEntry();
+    void Cancel();
+    void OperatorKey(int index);
+    void EqualsKey();
+    void FunctionKey(int index, int button);
+    void MemoryKey(int index, int button);
+
+    // The typed number; on a text beyond the range of a double, shows the
+    // overflow message and answers false, and the key does nothing more.
+    bool ReadTyped(double& target);
+    // The value on display.
+    double ValueOnDisplay() const;
+    void Show(double value);
+
+    // Recording in the open row.
+    void RecordOperand(double value);
+    void RecordLine(std::string operation, std::string value, LineKind kind,
+                    std::string decimals = {});
+
+    // Applies a function to v and records its line unless it is refused;
+    // returns the new value (v when refused).
+    double ApplyFunction(int index, int button, double v);
+
+    void ShowError(std::string_view message);
+
+    CalcGrid& grid_;
+    MessageSink& messages_;
+    TextPrompt& prompt_;
+    CalcState state_;
+    std::string display_ = "0";
+};
+
+}  // namespace tallimo

@@ -1,0 +1,61 @@
+// The rows of the calculation grid: the recorded lines followed by the open
+// row, where the next line is assembled. A view follows the changes through
+// a GridObserver.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "grid/calc_line.h"
+
+namespace tallimo {
+
+// Told around every change, so that a view model can announce it.
+class GridObserver {
+public:
+    virtual ~GridObserver() = default;
+    virtual void RowAboutToBeAppended(int row) = 0;
+    virtual void RowAppended(int row) = 0;
+    virtual void RowsAboutToBeRemoved(int first, int count) = 0;
+    virtual void RowsRemoved(int first, int count) = 0;
+    virtual void AboutToReset() = 0;
+    virtual void Reset() = 0;
+    virtual void RowChanged(int row) = 0;
+};
+
+class CalcGrid {
+public:
+    CalcGrid();
+
+    // The number of recorded lines, which is also the index of the open row.
+    int GridLine() const { return static_cast<int>(rows_.size()) - 1; }
+    // Recorded lines and the open row: GridLine() + 1.
+    int RowCount() const { return static_cast<int>(rows_.size()); }
+
+    const CalcLine& Row(int row) const { return rows_[static_cast<std::size_t>(row)]; }
+    const CalcLine& OpenRow() const { return rows_.back(); }
+    const std::vector<CalcLine>& Rows() const { return rows_; }
+
+    // Replaces a row (the open one included) and tells the observer.
+    void SetRow(int row, CalcLine line);
+    void SetOperation(int row, std::string text);
+    void SetValue(int row, std::string text);
+
+    // The open row becomes a recorded line and a new empty open row follows.
+    // Amortised O(1).
+    void NewGridLine();
+
+    // Removes a recorded line; the rows below move up by one.
+    void RemoveLine(int row);
+
+    // The recorded lines become `lines`, followed by an empty open row.
+    void Reset(std::vector<CalcLine> lines = {});
+
+    void SetObserver(GridObserver* observer) { observer_ = observer; }
+
+private:
+    std::vector<CalcLine> rows_;
+    GridObserver* observer_ = nullptr;
+};
+
+}  // namespace tallimo
