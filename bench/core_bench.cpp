@@ -12,7 +12,7 @@ namespace {
 using namespace tallimo;
 
 class SilentHost : public MessageSink, public TextPrompt {
-public:
+  public:
     void ShowMessage(std::string_view, MessageIcon) override {}
     std::optional<std::string> AskText(std::string_view, std::string_view) override {
         return std::nullopt;
@@ -29,7 +29,12 @@ void BM_NumberToText(benchmark::State& state) {
 BENCHMARK(BM_NumberToText);
 
 void BM_TextToNumber(benchmark::State& state) {
-    const char* texts[] = {"15", "0,5", "0,333333333333333", "1E+20", "1E-05", "-1234,5678",
+    const char* texts[] = {"15",
+                           "0,5",
+                           "0,333333333333333",
+                           "1E+20",
+                           "1E-05",
+                           "-1234,5678",
                            "3,1415926535897932384626433832795"};
     std::size_t i = 0;
     for (auto _ : state) {

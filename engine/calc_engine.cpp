@@ -10,7 +10,9 @@ namespace tallimo {
 
 namespace {
 
-double Negated(double v) { return v == 0.0 ? 0.0 : -v; }
+double Negated(double v) {
+    return v == 0.0 ? 0.0 : -v;
+}
 
 }  // namespace
 
@@ -78,7 +80,9 @@ void CalcEngine::StoreMemory(int index, double value) {
     }
 }
 
-bool CalcEngine::CanEnterGridMode() const { return grid_.GridLine() != 0 && !state_.OperatorPending; }
+bool CalcEngine::CanEnterGridMode() const {
+    return grid_.GridLine() != 0 && !state_.OperatorPending;
+}
 
 bool CalcEngine::Paste(std::string_view text) {
     const std::size_t first = text.find_first_not_of(" \t\r\n");
@@ -365,7 +369,9 @@ double CalcEngine::ValueOnDisplay() const {
     return state_.X;
 }
 
-void CalcEngine::Show(double value) { display_ = NumberToText(value); }
+void CalcEngine::Show(double value) {
+    display_ = NumberToText(value);
+}
 
 void CalcEngine::RecordOperand(double value) {
     grid_.SetValue(grid_.GridLine(), NumberToText(value));

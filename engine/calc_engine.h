@@ -13,17 +13,17 @@ namespace tallimo {
 
 // The keypad keys, as the window's key arrays name them.
 enum class Key {
-    Digit,         // index 0..9
+    Digit,  // index 0..9
     DecimalComma,
-    Constant,      // index 0: Pi
+    Constant,  // index 0: Pi
     Sign,
     Backspace,
     CancelEntry,
     Cancel,
-    Operator,      // index 0..6
+    Operator,  // index 0..6
     Equals,
-    Function,      // index 0..11
-    Memory,        // index 0..4
+    Function,  // index 0..11
+    Memory,    // index 0..4
 };
 
 // A key released: which key, its index in its array, and the mouse button
@@ -37,7 +37,7 @@ struct KeyPress {
 inline constexpr std::string_view kPiText = "3,1415926535897932384626433832795";
 
 class CalcEngine {
-public:
+  public:
     CalcEngine(CalcGrid& grid, MessageSink& messages, TextPrompt& prompt);
 
     // The action of a key, run on its release.
@@ -72,7 +72,7 @@ public:
     // is not changed.
     void FollowValue(std::string_view value);
 
-private:
+  private:
     void AppendDigit(int digit);
     void AppendDecimalComma();
     void ShowConstant(int index);

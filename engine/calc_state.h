@@ -20,8 +20,8 @@ inline constexpr int kMemoryCount = 5;
 
 struct CalcState {
     EntryState Entry = EntryState::Cleared;
-    double X = 0.0;  // first operand and running total
-    double Y = 0.0;  // second operand of the pending operator
+    double X = 0.0;               // first operand and running total
+    double Y = 0.0;               // second operand of the pending operator
     std::string PendingOperator;  // empty when none
     bool OperatorPending = false;
     std::array<double, kMemoryCount> Memories{};

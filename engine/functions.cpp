@@ -11,14 +11,16 @@ namespace tallimo {
 namespace {
 
 constexpr std::array<std::string_view, kFunctionNameCount> kFunctionNames = {
-    "Euros", "Francs", "Int",     "0,00", "RCarrée", "Carré", "Cube", "1/x",
-    "Log",   "e^x",    "Décimal", "Arrond", "Cos",   "Sin",   "Tan",  "+/-"};
+    "Euros", "Francs", "Int",     "0,00",   "RCarrée", "Carré", "Cube", "1/x",
+    "Log",   "e^x",    "Décimal", "Arrond", "Cos",     "Sin",   "Tan",  "+/-"};
 
 // The constant of the degree conversion, with exactly these 15 digits.
 constexpr double kPi15 = 3.14159265358979;
 constexpr int kMaxDecimals = 28;
 
-FunctionResult Refused(double v) { return {FunctionStatus::Refused, v}; }
+FunctionResult Refused(double v) {
+    return {FunctionStatus::Refused, v};
+}
 
 FunctionResult Checked(double v, double result) {
     if (!std::isfinite(result)) {
@@ -92,7 +94,9 @@ FunctionId FunctionForKey(int index, int button) {
     }
 }
 
-bool NeedsDecimals(FunctionId id) { return id == FunctionId::Truncate || id == FunctionId::Round; }
+bool NeedsDecimals(FunctionId id) {
+    return id == FunctionId::Truncate || id == FunctionId::Round;
+}
 
 FunctionResult ComputeFunction(FunctionId id, double v, int decimals) {
     switch (id) {
@@ -141,7 +145,8 @@ FunctionResult ComputeFunction(FunctionId id, double v, int decimals) {
                 return Refused(v);
             }
             const int n = decimals > kMaxDecimals ? kMaxDecimals : decimals;
-            const Rounding mode = id == FunctionId::Round ? Rounding::HalfToEven : Rounding::TowardZero;
+            const Rounding mode =
+                id == FunctionId::Round ? Rounding::HalfToEven : Rounding::TowardZero;
             return Checked(v, RoundDecimals(v, n, mode));
         }
         case FunctionId::Cos:

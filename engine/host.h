@@ -12,14 +12,14 @@ namespace tallimo {
 enum class MessageIcon { None, Critical };
 
 class MessageSink {
-public:
+  public:
     virtual ~MessageSink() = default;
     // A modal message with an OK button only; returns when it is dismissed.
     virtual void ShowMessage(std::string_view text, MessageIcon icon = MessageIcon::None) = 0;
 };
 
 class TextPrompt {
-public:
+  public:
     virtual ~TextPrompt() = default;
     // Asks for a text; nothing when the user cancels.
     virtual std::optional<std::string> AskText(std::string_view prompt,

@@ -12,8 +12,8 @@ std::string NumberToText(double value) {
         return "0";
     }
     std::array<char, 64> buffer{};
-    auto [end, ec] =
-        std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, std::chars_format::general, 15);
+    auto [end, ec] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
+                                   std::chars_format::general, 15);
     if (ec != std::errc{}) {
         return "0";
     }
@@ -157,7 +157,8 @@ double RoundDecimals(double value, int decimals, Rounding mode) {
         kept = d.digits;
     } else if (keep >= 0) {
         kept = d.digits.substr(0, static_cast<std::size_t>(keep));
-        const std::string_view rest = std::string_view(d.digits).substr(static_cast<std::size_t>(keep));
+        const std::string_view rest =
+            std::string_view(d.digits).substr(static_cast<std::size_t>(keep));
         const char first = rest.front();
         const bool beyond_half = rest.size() > 1;  // digits carry no trailing zero
         switch (mode) {

@@ -12,8 +12,8 @@ namespace tallimo {
 
 namespace {
 
-constexpr std::array<std::string_view, kOperatorCount> kOperatorNames = {
-    "+", "-", "x", "/", "Mod", "x^y", "Log n"};
+constexpr std::array<std::string_view, kOperatorCount> kOperatorNames = {"+",   "-",   "x",    "/",
+                                                                         "Mod", "x^y", "Log n"};
 
 // Half to even, as the default floating-point rounding mode does.
 std::optional<std::int64_t> RoundToInt32(double v) {

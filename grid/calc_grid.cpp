@@ -4,7 +4,9 @@
 
 namespace tallimo {
 
-CalcGrid::CalcGrid() { rows_.emplace_back(); }
+CalcGrid::CalcGrid() {
+    rows_.emplace_back();
+}
 
 void CalcGrid::SetRow(int row, CalcLine line) {
     rows_[static_cast<std::size_t>(row)] = std::move(line);

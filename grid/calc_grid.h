@@ -12,7 +12,7 @@ namespace tallimo {
 
 // Told around every change, so that a view model can announce it.
 class GridObserver {
-public:
+  public:
     virtual ~GridObserver() = default;
     virtual void RowAboutToBeAppended(int row) = 0;
     virtual void RowAppended(int row) = 0;
@@ -24,7 +24,7 @@ public:
 };
 
 class CalcGrid {
-public:
+  public:
     CalcGrid();
 
     // The number of recorded lines, which is also the index of the open row.
@@ -53,7 +53,7 @@ public:
 
     void SetObserver(GridObserver* observer) { observer_ = observer; }
 
-private:
+  private:
     std::vector<CalcLine> rows_;
     GridObserver* observer_ = nullptr;
 };

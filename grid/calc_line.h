@@ -14,7 +14,9 @@ using ColorValue = std::int32_t;
 constexpr ColorValue SystemColor(int index) {
     return static_cast<ColorValue>(0x80000000u | static_cast<std::uint32_t>(index));
 }
-constexpr bool IsSystemColor(ColorValue c) { return c < 0; }
+constexpr bool IsSystemColor(ColorValue c) {
+    return c < 0;
+}
 
 // The codes are those of the calculation file.
 enum class LineKind : std::uint8_t {

@@ -14,7 +14,7 @@
 namespace tallimo::testing {
 
 class ScriptedHost : public MessageSink, public TextPrompt {
-public:
+  public:
     void ShowMessage(std::string_view text, MessageIcon icon) override {
         messages.emplace_back(text);
         icons.push_back(icon);
@@ -70,10 +70,10 @@ inline std::vector<KeyPress> ParseKeys(const std::string& script) {
     std::istringstream in(script);
     std::string token;
     static const char* const kFunctions[][3] = {
-        {"Euros", "0", "1"},   {"Francs", "1", "1"},  {"Int", "2", "1"},    {"0,00", "2", "2"},
-        {"RCarrée", "3", "1"}, {"Carré", "4", "1"},   {"Cube", "5", "1"},   {"1/x", "6", "1"},
-        {"Log", "7", "1"},     {"e^x", "7", "2"},     {"Décimal", "8", "1"}, {"Arrond", "8", "2"},
-        {"Cos", "9", "1"},     {"Sin", "10", "1"},    {"Tan", "11", "1"}};
+        {"Euros", "0", "1"},   {"Francs", "1", "1"}, {"Int", "2", "1"},     {"0,00", "2", "2"},
+        {"RCarrée", "3", "1"}, {"Carré", "4", "1"},  {"Cube", "5", "1"},    {"1/x", "6", "1"},
+        {"Log", "7", "1"},     {"e^x", "7", "2"},    {"Décimal", "8", "1"}, {"Arrond", "8", "2"},
+        {"Cos", "9", "1"},     {"Sin", "10", "1"},   {"Tan", "11", "1"}};
     while (in >> token) {
         if (token.rfind("f:", 0) == 0) {
             const std::string name = token.substr(2);

@@ -24,7 +24,9 @@ std::string Joined(const std::vector<std::string>& items) {
     return out;
 }
 
-void PrintTo(const SequenceCase& c, std::ostream* os) { *os << c.keys; }
+void PrintTo(const SequenceCase& c, std::ostream* os) {
+    *os << c.keys;
+}
 
 class KeySequence : public ::testing::TestWithParam<SequenceCase> {};
 
@@ -92,8 +94,7 @@ const SequenceCase kOperators[] = {
     {"ModByFractionRoundingToZero", "5 Mod 0,4 =", "5", R, "|5|0; Mod|0,4|0; =|5|2",
      "Erreur: Division par zéro."},
     {"PowerOfNegative", "8 +/- x^y 3 =", "-512", R, "|-8|0; x^y|3|0; =|-512|2"},
-    {"NegativeBaseFractionalExponent", "8 +/- x^y 0,5 =", "-8", R,
-     "|-8|0; x^y|0,5|0; =|-8|2",
+    {"NegativeBaseFractionalExponent", "8 +/- x^y 0,5 =", "-8", R, "|-8|0; x^y|0,5|0; =|-8|2",
      "Erreur: l'exposant doit être entier si le nombre à élever est négatif."},
     {"LogBase", "8 Logn 2 =", "3", R, "|8|0; Log n|2|0; =|3|2"},
     {"LogBaseOne", "8 Logn 1 =", "8", R, "|8|0; Log n|1|0; =|8|2",
@@ -125,15 +126,16 @@ const SequenceCase kOverflow[] = {
      "Erreur: Division par zéro."},
     {"ModBeyond32Bits", "5000000000 Mod 3 =", "5000000000", R,
      "|5000000000|0; Mod|3|0; =|5000000000|2", "Erreur: Dépassement de capacité."},
-    {"SquareBeyondDouble", "10 x^y 200 = f:Carré", "1E+200", R,
-     "|10|0; x^y|200|0; =|1E+200|2", "Erreur: Dépassement de capacité."},
+    {"SquareBeyondDouble", "10 x^y 200 = f:Carré", "1E+200", R, "|10|0; x^y|200|0; =|1E+200|2",
+     "Erreur: Dépassement de capacité."},
     {"CubeBeyondDoubleOnSecondOperand", "10 x^y 200 = M1 C 5 + RM1 f:Cube", "1E+200", R,
      "|10|0; x^y|200|0; =|1E+200|2; |5|0; +|1E+200|0", "Erreur: Dépassement de capacité."},
     {"ExpBeyondDouble", "1000 f:e^x", "1000", R, "|1000|0", "Erreur: Dépassement de capacité."},
     {"ReciprocalOfTinyNumber", "10 x^y 309 +/- = f:1/x", "1E-309", R,
      "|10|0; x^y|-309|0; =|1E-309|2", "Erreur: Dépassement de capacité."},
     {"TypedTextBeyondDouble",
-     "1" "000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000"
+     "1"
+     "000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000"
      "000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000"
      "000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000"
      "00000000000000000000000000000000 +",
@@ -156,8 +158,7 @@ const SequenceCase kFunctions[] = {
     {"DecimalPart", "3,25 f:0,00", "0,25", R, "|3,25|0; 0,00|0,25|1"},
     {"DecimalPartNegative", "3,25 +/- f:0,00", "0,25", R, "|-3,25|0; 0,00|0,25|1"},
     {"DecimalPartOfWhole", "5 f:0,00", "0", R, "|5|0; 0,00|0|1"},
-    {"DecimalPartOfExponentText", "0,00000015 f:0,00", "1,5E-07", R,
-     "|1,5E-07|0; 0,00|1,5E-07|1"},
+    {"DecimalPartOfExponentText", "0,00000015 f:0,00", "1,5E-07", R, "|1,5E-07|0; 0,00|1,5E-07|1"},
     {"SquareRootRefused", "4 +/- f:RCarrée", "-4", R, "|-4|0"},
     {"ReciprocalOfZeroRefused", "0 f:1/x", "0", R, "|0|0"},
     {"LogOfZeroRefused", "0 f:Log", "0", R, "|0|0"},
@@ -166,25 +167,38 @@ const SequenceCase kFunctions[] = {
     {"SinOf30", "30 f:Sin", "0,5", R, "|30|0; Sin|0,5|1"},
     {"TanOf45", "45 f:Tan", "1", R, "|45|0; Tan|1|1"},
     {"TanOf90IsFinite", "90 f:Tan", "618986325617924", R, "|90|0; Tan|618986325617924|1"},
-    {"FunctionOnSecondOperand", "12 + 9 f:RCarrée =", "15", R,
-     "|12|0; +|9|0; RCarrée|3|1; =|15|2"},
+    {"FunctionOnSecondOperand", "12 + 9 f:RCarrée =", "15", R, "|12|0; +|9|0; RCarrée|3|1; =|15|2"},
     {"FunctionRightAfterOperator", "12 + f:RCarrée =", "15,4641016151378", R,
      "|12|0; +|12|0; RCarrée|3,46410161513775|1; =|15,4641016151378|2"},
-    {"FunctionAfterFunction", "16 f:RCarrée f:RCarrée", "2", R,
-     "|16|0; RCarrée|4|1; RCarrée|2|1"},
+    {"FunctionAfterFunction", "16 f:RCarrée f:RCarrée", "2", R, "|16|0; RCarrée|4|1; RCarrée|2|1"},
     {"FunctionOnClearedZero", "f:e^x", "1", R, "|0|0; e^x|1|1"},
     {"TruncateDecimals", "2,789 f:Décimal", "2,78", R, "|2,789|0; Décimal|2,78|1|2", "", {"2"}},
-    {"TruncateNegative", "2,789 +/- f:Décimal", "-2,78", R, "|-2,789|0; Décimal|-2,78|1|2", "",
+    {"TruncateNegative",
+     "2,789 +/- f:Décimal",
+     "-2,78",
+     R,
+     "|-2,789|0; Décimal|-2,78|1|2",
+     "",
      {"2"}},
     {"RoundDecimals", "2,789 f:Arrond", "2,79", R, "|2,789|0; Arrond|2,79|1|2", "", {"2"}},
     {"RoundHalfToEven", "0,125 f:Arrond", "0,12", R, "|0,125|0; Arrond|0,12|1|2", "", {"2"}},
-    {"DecimalsAskedAgainOnLetters", "2,789 f:Arrond", "2,8", R, "|2,789|0; Arrond|2,8|1|1", "",
+    {"DecimalsAskedAgainOnLetters",
+     "2,789 f:Arrond",
+     "2,8",
+     R,
+     "|2,789|0; Arrond|2,8|1|1",
+     "",
      {"abc", "1"}},
     {"DecimalsCancelled", "2,789 f:Arrond", "2,789", R, "|2,789|0", "", {std::nullopt}},
     {"DecimalsEmptyRefused", "2,789 f:Arrond", "2,789", R, "|2,789|0", "", {""}},
     {"DecimalsNegativeRefused", "2,789 f:Arrond", "2,789", R, "|2,789|0", "", {"-1"}},
-    {"DecimalsCountRoundsHalfToEven", "2,789 f:Arrond", "2,79", R, "|2,789|0; Arrond|2,79|1|2,5",
-     "", {"2.5"}},
+    {"DecimalsCountRoundsHalfToEven",
+     "2,789 f:Arrond",
+     "2,79",
+     R,
+     "|2,789|0; Arrond|2,79|1|2,5",
+     "",
+     {"2.5"}},
 };
 INSTANTIATE_TEST_SUITE_P(Functions, KeySequence, ::testing::ValuesIn(kFunctions),
                          [](const auto& info) { return info.param.name; });

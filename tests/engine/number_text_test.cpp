@@ -12,8 +12,9 @@ struct ToTextCase {
     double value;
     const char* text;
 };
-void PrintTo(const ToTextCase& c, std::ostream* os) { *os << c.text; }
-
+void PrintTo(const ToTextCase& c, std::ostream* os) {
+    *os << c.text;
+}
 
 class NumberToTextTable : public ::testing::TestWithParam<ToTextCase> {};
 
@@ -21,23 +22,26 @@ TEST_P(NumberToTextTable, WritesLikePercent15GWithAComma) {
     EXPECT_EQ(NumberToText(GetParam().value), GetParam().text);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Forms, NumberToTextTable,
-    ::testing::Values(ToTextCase{15, "15"}, ToTextCase{0.5, "0,5"},
-                      ToTextCase{1.0 / 3, "0,333333333333333"}, ToTextCase{1e20, "1E+20"},
-                      ToTextCase{1e-5, "1E-05"}, ToTextCase{-0.5, "-0,5"}, ToTextCase{0.0001, "0,0001"},
-                      ToTextCase{1e14, "100000000000000"}, ToTextCase{1e15, "1E+15"},
-                      ToTextCase{123456789012345678.0, "1,23456789012346E+17"},
-                      ToTextCase{-0.0, "0"}, ToTextCase{0.1 + 0.2, "0,3"},
-                      ToTextCase{1.5e-7, "1,5E-07"}, ToTextCase{1e300, "1E+300"},
-                      ToTextCase{-2.5e-200, "-2,5E-200"}));
+INSTANTIATE_TEST_SUITE_P(Forms, NumberToTextTable,
+                         ::testing::Values(ToTextCase{15, "15"}, ToTextCase{0.5, "0,5"},
+                                           ToTextCase{1.0 / 3, "0,333333333333333"},
+                                           ToTextCase{1e20, "1E+20"}, ToTextCase{1e-5, "1E-05"},
+                                           ToTextCase{-0.5, "-0,5"}, ToTextCase{0.0001, "0,0001"},
+                                           ToTextCase{1e14, "100000000000000"},
+                                           ToTextCase{1e15, "1E+15"},
+                                           ToTextCase{123456789012345678.0, "1,23456789012346E+17"},
+                                           ToTextCase{-0.0, "0"}, ToTextCase{0.1 + 0.2, "0,3"},
+                                           ToTextCase{1.5e-7, "1,5E-07"},
+                                           ToTextCase{1e300, "1E+300"},
+                                           ToTextCase{-2.5e-200, "-2,5E-200"}));
 
 struct ToNumberCase {
     const char* text;
     std::optional<double> value;
 };
-void PrintTo(const ToNumberCase& c, std::ostream* os) { *os << '"' << c.text << '"'; }
-
+void PrintTo(const ToNumberCase& c, std::ostream* os) {
+    *os << '"' << c.text << '"';
+}
 
 class TextToNumberTable : public ::testing::TestWithParam<ToNumberCase> {};
 
@@ -52,21 +56,21 @@ TEST_P(TextToNumberTable, ReadsNumbersAndRefusesTheRest) {
 
 INSTANTIATE_TEST_SUITE_P(
     Texts, TextToNumberTable,
-    ::testing::Values(
-        ToNumberCase{"12", 12}, ToNumberCase{"12,", 12}, ToNumberCase{"12,5", 12.5},
-        ToNumberCase{"-0,5", -0.5}, ToNumberCase{",5", 0.5}, ToNumberCase{"1E+20", 1e20},
-        ToNumberCase{"1E-05", 1e-5}, ToNumberCase{"1,5E-07", 1.5e-7}, ToNumberCase{"2e3", 2000},
-        ToNumberCase{"3,1415926535897932384626433832795", 3.141592653589793},
-        ToNumberCase{"0,333333333333333", 0.333333333333333}, ToNumberCase{"", std::nullopt},
-        ToNumberCase{"-", std::nullopt}, ToNumberCase{",", std::nullopt},
-        ToNumberCase{"abc", std::nullopt}, ToNumberCase{"1,2,3", std::nullopt},
-        ToNumberCase{"1E99999", std::nullopt}, ToNumberCase{"1E", std::nullopt},
-        ToNumberCase{"1E+", std::nullopt}, ToNumberCase{"12.5", std::nullopt},
-        ToNumberCase{" 12", std::nullopt}, ToNumberCase{"12 ", std::nullopt},
-        ToNumberCase{"+12", std::nullopt}, ToNumberCase{"--1", std::nullopt},
-        ToNumberCase{"Annulation", std::nullopt}, ToNumberCase{"Erreur!", std::nullopt},
-        ToNumberCase{"inf", std::nullopt}, ToNumberCase{"nan", std::nullopt},
-        ToNumberCase{"0x10", std::nullopt}));
+    ::testing::Values(ToNumberCase{"12", 12}, ToNumberCase{"12,", 12}, ToNumberCase{"12,5", 12.5},
+                      ToNumberCase{"-0,5", -0.5}, ToNumberCase{",5", 0.5},
+                      ToNumberCase{"1E+20", 1e20}, ToNumberCase{"1E-05", 1e-5},
+                      ToNumberCase{"1,5E-07", 1.5e-7}, ToNumberCase{"2e3", 2000},
+                      ToNumberCase{"3,1415926535897932384626433832795", 3.141592653589793},
+                      ToNumberCase{"0,333333333333333", 0.333333333333333},
+                      ToNumberCase{"", std::nullopt}, ToNumberCase{"-", std::nullopt},
+                      ToNumberCase{",", std::nullopt}, ToNumberCase{"abc", std::nullopt},
+                      ToNumberCase{"1,2,3", std::nullopt}, ToNumberCase{"1E99999", std::nullopt},
+                      ToNumberCase{"1E", std::nullopt}, ToNumberCase{"1E+", std::nullopt},
+                      ToNumberCase{"12.5", std::nullopt}, ToNumberCase{" 12", std::nullopt},
+                      ToNumberCase{"12 ", std::nullopt}, ToNumberCase{"+12", std::nullopt},
+                      ToNumberCase{"--1", std::nullopt}, ToNumberCase{"Annulation", std::nullopt},
+                      ToNumberCase{"Erreur!", std::nullopt}, ToNumberCase{"inf", std::nullopt},
+                      ToNumberCase{"nan", std::nullopt}, ToNumberCase{"0x10", std::nullopt}));
 
 TEST(TextToNumber, ReadsOnlyTheGivenCharacters) {
     const std::string buffer = "12,5999";
@@ -89,8 +93,9 @@ struct RoundCase {
     Rounding mode;
     double expected;
 };
-void PrintTo(const RoundCase& c, std::ostream* os) { *os << c.value << " to " << c.decimals; }
-
+void PrintTo(const RoundCase& c, std::ostream* os) {
+    *os << c.value << " to " << c.decimals;
+}
 
 class RoundDecimalsTable : public ::testing::TestWithParam<RoundCase> {};
 

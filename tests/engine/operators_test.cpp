@@ -13,8 +13,9 @@ struct EvalCase {
     const char* result;  // the text of x afterwards
     EvalError error;
 };
-void PrintTo(const EvalCase& c, std::ostream* os) { *os << c.x << " " << c.op << " " << c.y; }
-
+void PrintTo(const EvalCase& c, std::ostream* os) {
+    *os << c.x << " " << c.op << " " << c.y;
+}
 
 class EvaluateTable : public ::testing::TestWithParam<EvalCase> {};
 
@@ -27,24 +28,23 @@ TEST_P(EvaluateTable, ResultOrErrorWithXKept) {
 
 INSTANTIATE_TEST_SUITE_P(
     Rules, EvaluateTable,
-    ::testing::Values(
-        EvalCase{0.3, 0.1, "-", "0,2", EvalError::None},
-        EvalCase{1.5e-7, 1e-7, "-", "5E-08", EvalError::None},
-        EvalCase{1e20, 1, "-", "1E+20", EvalError::None},
-        EvalCase{-7, 3, "Mod", "-1", EvalError::None},
-        EvalCase{7, -3, "Mod", "1", EvalError::None},
-        EvalCase{-2147483648.0, -1, "Mod", "0", EvalError::None},
-        EvalCase{2147483648.0, 3, "Mod", "2147483648", EvalError::Overflow},
-        EvalCase{5, 0.4, "Mod", "5", EvalError::DivisionByZero},
-        EvalCase{5, 0.6, "Mod", "0", EvalError::None},
-        EvalCase{0, -1, "x^y", "0", EvalError::DivisionByZero},
-        EvalCase{0, 0, "x^y", "1", EvalError::None},
-        EvalCase{-8, 1.0 / 3, "x^y", "-8", EvalError::NegativeBaseFractionalExponent},
-        EvalCase{1e200, 1e200, "x", "1E+200", EvalError::Overflow},
-        EvalCase{1e300, 1e-300, "/", "1E+300", EvalError::Overflow},
-        EvalCase{-1e308, 1e308, "-", "-1E+308", EvalError::Overflow},
-        EvalCase{100, 10, "Log n", "2", EvalError::None},
-        EvalCase{5, 2, "?", "5", EvalError::UnknownOperator}));
+    ::testing::Values(EvalCase{0.3, 0.1, "-", "0,2", EvalError::None},
+                      EvalCase{1.5e-7, 1e-7, "-", "5E-08", EvalError::None},
+                      EvalCase{1e20, 1, "-", "1E+20", EvalError::None},
+                      EvalCase{-7, 3, "Mod", "-1", EvalError::None},
+                      EvalCase{7, -3, "Mod", "1", EvalError::None},
+                      EvalCase{-2147483648.0, -1, "Mod", "0", EvalError::None},
+                      EvalCase{2147483648.0, 3, "Mod", "2147483648", EvalError::Overflow},
+                      EvalCase{5, 0.4, "Mod", "5", EvalError::DivisionByZero},
+                      EvalCase{5, 0.6, "Mod", "0", EvalError::None},
+                      EvalCase{0, -1, "x^y", "0", EvalError::DivisionByZero},
+                      EvalCase{0, 0, "x^y", "1", EvalError::None},
+                      EvalCase{-8, 1.0 / 3, "x^y", "-8", EvalError::NegativeBaseFractionalExponent},
+                      EvalCase{1e200, 1e200, "x", "1E+200", EvalError::Overflow},
+                      EvalCase{1e300, 1e-300, "/", "1E+300", EvalError::Overflow},
+                      EvalCase{-1e308, 1e308, "-", "-1E+308", EvalError::Overflow},
+                      EvalCase{100, 10, "Log n", "2", EvalError::None},
+                      EvalCase{5, 2, "?", "5", EvalError::UnknownOperator}));
 
 TEST(EvalErrorMessage, UnknownOperatorIsSilent) {
     EXPECT_TRUE(EvalErrorMessage(EvalError::UnknownOperator).empty());

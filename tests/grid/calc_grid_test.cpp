@@ -10,7 +10,7 @@ namespace {
 
 // Records what a view would be told, in order.
 class EventLog : public GridObserver {
-public:
+  public:
     void RowAboutToBeAppended(int row) override { events.push_back("+?" + std::to_string(row)); }
     void RowAppended(int row) override { events.push_back("+" + std::to_string(row)); }
     void RowsAboutToBeRemoved(int first, int n) override {
@@ -46,7 +46,7 @@ TEST(CalcGrid, OpenRowFollowsTheRecordedLines) {
     grid.Reset({CalcLine{"", "9", "", "", LineKind::Operation}});
     EXPECT_EQ(grid.GridLine(), 1);
     EXPECT_TRUE(grid.OpenRow().Value.empty());
-    const std::vector<std::string> expected = {"~0", "+?1", "+1", "~1", "~1", "+?2",
+    const std::vector<std::string> expected = {"~0", "+?1",   "+1",   "~1",     "~1",   "+?2",
                                                "+2", "-?0x1", "-0x1", "reset?", "reset"};
     EXPECT_EQ(log.events, expected);
 }
