@@ -1,0 +1,177 @@
+#include "appearance/keypad_keys.h"
+
+#include <array>
+
+namespace tallimo {
+
+namespace {
+
+constexpr std::string_view kDigitTip = "Touches 0 à 9 du clavier et du pavé numérique";
+constexpr std::string_view kMemoryTip =
+    "Emplacement mémoire. Clic gauche: mémorisation. Clic droit: rappel. Clavier: F1 à F5 et "
+    "Shift-F1 à Shift-F5";
+
+struct KeyRecord {
+    KeyArray array;
+    int index;
+    TwipPoint position;
+    std::string_view tooltip;
+};
+
+// Keypad columns and rows, in twips.
+constexpr int kC0 = 120, kC1 = 600, kC2 = 1080, kC3 = 1680, kC4 = 2160, kC5 = 2880, kC6 = 3360,
+              kC7 = 3840;
+constexpr int kR0 = 360, kR1 = 840, kR2 = 1320, kR3 = 1800, kR4 = 2280, kR5 = 2760;
+
+// In KeyId order.
+constexpr std::array<KeyRecord, kKeyCount> kKeys = {{
+    {KeyArray::Chiffre, 0, {kC0, kR3}, kDigitTip},
+    {KeyArray::Chiffre, 1, {kC0, kR2}, kDigitTip},
+    {KeyArray::Chiffre, 2, {kC1, kR2}, kDigitTip},
+    {KeyArray::Chiffre, 3, {kC2, kR2}, kDigitTip},
+    {KeyArray::Chiffre, 4, {kC0, kR1}, kDigitTip},
+    {KeyArray::Chiffre, 5, {kC1, kR1}, kDigitTip},
+    {KeyArray::Chiffre, 6, {kC2, kR1}, kDigitTip},
+    {KeyArray::Chiffre, 7, {kC0, kR0}, kDigitTip},
+    {KeyArray::Chiffre, 8, {kC1, kR0}, kDigitTip},
+    {KeyArray::Chiffre, 9, {kC2, kR0}, kDigitTip},
+    {KeyArray::Constante, 0, {kC7, kR1}, "Pi. Clavier: P"},
+    {KeyArray::Signe, 0, {kC1, kR3}, "Changement de signe. Clavier: F6"},
+    {KeyArray::Decimal, 0, {kC2, kR3}, ", du clavier et du pavé numérique"},
+    {KeyArray::Operateur, 0, {kC3, kR0}, "+ du pavé numérique"},
+    {KeyArray::Operateur, 1, {kC3, kR1}, "- du pavé numérique"},
+    {KeyArray::Operateur, 2, {kC3, kR2}, "* du clavier et du pavé numérique"},
+    {KeyArray::Operateur, 3, {kC3, kR3}, "/ du clavier et du pavé numérique"},
+    {KeyArray::Operateur, 4, {kC4, kR3}, "Reste de la division de x par y. Clavier: %"},
+    {KeyArray::Operateur, 5, {kC7, kR3}, "x puissance y. Clavier: Y"},
+    {KeyArray::Operateur, 6, {kC6, kR4}, "Logarithme de base n. Clavier: L"},
+    {KeyArray::Egal, 0, {kC4, kR2}, "Touche Entrée du clavier et du pavé numérique."},
+    {KeyArray::Retour, 0, {kC5, kR0}, "Efface un caractère. Clavier: BackSpace"},
+    {KeyArray::CancelEntry, 0, {kC6, kR0}, "Annule l'entrée. Clavier: Suppr"},
+    {KeyArray::Cancel, 0, {kC7, kR0}, "Réinitialise. Clavier: Echap"},
+    {KeyArray::Fonction, 0, {kC5, kR1}, "Euro. Clavier: E"},
+    {KeyArray::Fonction, 1, {kC6, kR1}, "Franc. Clavier: F"},
+    {KeyArray::Fonction,
+     2,
+     {kC5, kR2},
+     "Clic gauche: retourne la partie entière. Clic droit: retourne la partie décimale. Clavier: "
+     "; et Shift-;"},
+    {KeyArray::Fonction, 3, {kC6, kR2}, "Racine carrée. Clavier: R"},
+    {KeyArray::Fonction, 4, {kC5, kR3}, "x au carré. Clavier: C"},
+    {KeyArray::Fonction, 5, {kC6, kR3}, "x au cube. Clavier: K"},
+    {KeyArray::Fonction, 6, {kC7, kR2}, "1/x. Clavier: I"},
+    {KeyArray::Fonction,
+     7,
+     {kC5, kR4},
+     "Clic gauche: logarithme népérien de x. Clic droit: e puissance x. Clavier: N et Shift-N"},
+    {KeyArray::Fonction,
+     8,
+     {kC7, kR4},
+     "Gestion des décimales. Clic gauche: sans arrondi. Clic droit: avec arrondi. Clavier: D et "
+     "Shift-D"},
+    {KeyArray::Fonction, 9, {kC5, kR5}, "Cosinus arrondi à 4 décimales. Clavier: O"},
+    {KeyArray::Fonction, 10, {kC6, kR5}, "Sinus arrondi à 4 décimales. Clavier: S"},
+    {KeyArray::Fonction, 11, {kC7, kR5}, "Tangente arrondie à 4 décimales. Clavier: T"},
+    {KeyArray::Mem, 0, {120, kR5}, kMemoryTip},
+    {KeyArray::Mem, 1, {600, kR5}, kMemoryTip},
+    {KeyArray::Mem, 2, {1080, kR5}, kMemoryTip},
+    {KeyArray::Mem, 3, {1560, kR5}, kMemoryTip},
+    {KeyArray::Mem, 4, {2040, kR5}, kMemoryTip},
+    {KeyArray::Grille, 0, {2880, 3840}, "Clavier: G"},
+}};
+
+const KeyRecord& Record(KeyId key) {
+    return kKeys[static_cast<std::size_t>(key)];
+}
+
+}  // namespace
+
+KeyArray ArrayOf(KeyId key) {
+    return Record(key).array;
+}
+
+int IndexOf(KeyId key) {
+    return Record(key).index;
+}
+
+bool IsSingleControl(KeyArray array) {
+    switch (array) {
+        case KeyArray::Chiffre:
+        case KeyArray::Constante:
+        case KeyArray::Operateur:
+        case KeyArray::Fonction:
+        case KeyArray::Mem:
+            return false;
+        case KeyArray::Signe:
+        case KeyArray::Decimal:
+        case KeyArray::Egal:
+        case KeyArray::Retour:
+        case KeyArray::CancelEntry:
+        case KeyArray::Cancel:
+        case KeyArray::Grille:
+            break;
+    }
+    return true;
+}
+
+std::optional<KeyId> FindKey(KeyArray array, int index) {
+    for (int i = 0; i < kKeyCount; ++i) {
+        const KeyRecord& record = kKeys[static_cast<std::size_t>(i)];
+        if (record.array == array && record.index == index) {
+            return KeyAt(i);
+        }
+    }
+    return std::nullopt;
+}
+
+std::string_view ControlName(KeyArray array) {
+    switch (array) {
+        case KeyArray::Chiffre:
+            return "imaChiffre";
+        case KeyArray::Constante:
+            return "imaConstante";
+        case KeyArray::Signe:
+            return "imaSigne";
+        case KeyArray::Decimal:
+            return "imaDecimal";
+        case KeyArray::Operateur:
+            return "imaOpérateur";
+        case KeyArray::Egal:
+            return "imaEgal";
+        case KeyArray::Retour:
+            return "imaRetour";
+        case KeyArray::CancelEntry:
+            return "imaCancelEntry";
+        case KeyArray::Cancel:
+            return "imaCancel";
+        case KeyArray::Fonction:
+            return "imaFonction";
+        case KeyArray::Mem:
+            return "imaMem";
+        case KeyArray::Grille:
+            break;
+    }
+    return "imaGrille";
+}
+
+std::string ObjectName(KeyId key) {
+    std::string name(ControlName(ArrayOf(key)));
+    if (!IsSingleControl(ArrayOf(key))) {
+        name += std::to_string(IndexOf(key));
+    }
+    return name;
+}
+
+TwipPoint KeyPosition(KeyId key) {
+    return Record(key).position;
+}
+
+PixelSize KeySize(KeyId key) {
+    return key == KeyId::Grille ? kGridKeySize : kKeySize;
+}
+
+std::string_view KeyTooltip(KeyId key) {
+    return Record(key).tooltip;
+}
+
+}  // namespace tallimo
