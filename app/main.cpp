@@ -1,13 +1,11 @@
 #include <QApplication>
-#include <QLabel>
-#include <QMainWindow>
+
+#include "app/frm_calc.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    QMainWindow window;
-    window.setWindowTitle(QStringLiteral("Tallimo"));
-    auto* display = new QLabel(QStringLiteral("0"), &window);
-    window.setCentralWidget(display);
+    QApplication::setApplicationName(QStringLiteral("Tallimo"));
+    tallimo::FrmCalc window;
     window.show();
-    return app.exec();
+    return QApplication::exec();
 }

@@ -1,0 +1,502 @@
+#include "app/frm_calc.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QHeaderView>
+#include <QInputDialog>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QStatusBar>
+#include <QTableView>
+#include <QTimer>
+
+#include "app/key_translation.h"
+#include "appearance/ui/kst_gdi_ctl.h"
+#include "appearance/ui/system_colors.h"
+#include "engine/keyboard.h"
+#include "engine/number_text.h"
+#include "grid/ui/calc_grid_model.h"
+
+namespace tallimo {
+
+namespace {
+
+constexpr int kKeyLookMilliseconds = 100;
+constexpr char kTitle[] = "Tallimo";
+
+// Twips to device-independent pixels, 15 twips a pixel.
+constexpr int Px(int twips) {
+    return (twips + kTwipsPerPixel / 2) / kTwipsPerPixel;
+}
+
+QString Q(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+KeyPress EngineKeyOf(KeyId id, int button) {
+    const int index = IndexOf(id);
+    switch (ArrayOf(id)) {
+        case KeyArray::Chiffre:
+            return {Key::Digit, index, button};
+        case KeyArray::Constante:
+            return {Key::Constant, index, button};
+        case KeyArray::Signe:
+            return {Key::Sign, 0, button};
+        case KeyArray::Decimal:
+            return {Key::DecimalComma, 0, button};
+        case KeyArray::Operateur:
+            return {Key::Operator, index, button};
+        case KeyArray::Egal:
+            return {Key::Equals, 0, button};
+        case KeyArray::Retour:
+            return {Key::Backspace, 0, button};
+        case KeyArray::CancelEntry:
+            return {Key::CancelEntry, 0, button};
+        case KeyArray::Cancel:
+            return {Key::Cancel, 0, button};
+        case KeyArray::Fonction:
+            return {Key::Function, index, button};
+        case KeyArray::Mem:
+        case KeyArray::Grille:
+            break;
+    }
+    return {Key::Memory, index, button};
+}
+
+KeyId KeyIdOf(const KeyPress& key) {
+    KeyArray array = KeyArray::Chiffre;
+    switch (key.key) {
+        case Key::Digit:
+            array = KeyArray::Chiffre;
+            break;
+        case Key::DecimalComma:
+            array = KeyArray::Decimal;
+            break;
+        case Key::Constant:
+            array = KeyArray::Constante;
+            break;
+        case Key::Sign:
+            array = KeyArray::Signe;
+            break;
+        case Key::Backspace:
+            array = KeyArray::Retour;
+            break;
+        case Key::CancelEntry:
+            array = KeyArray::CancelEntry;
+            break;
+        case Key::Cancel:
+            array = KeyArray::Cancel;
+            break;
+        case Key::Operator:
+            array = KeyArray::Operateur;
+            break;
+        case Key::Equals:
+            array = KeyArray::Egal;
+            break;
+        case Key::Function:
+            array = KeyArray::Fonction;
+            break;
+        case Key::Memory:
+            array = KeyArray::Mem;
+            break;
+    }
+    return FindKey(array, key.index).value_or(KeyId::Grille);
+}
+
+}  // namespace
+
+FrmCalc::FrmCalc(QWidget* parent) : QMainWindow(parent), engine_(grid_, *this, *this) {
+    setWindowTitle(QString::fromLatin1(kTitle));
+    setObjectName(QStringLiteral("frmCalc"));
+    auto* client = new QWidget(this);
+    client->setObjectName(QStringLiteral("frmCalcClient"));
+    client->setFixedSize(Px(7965), Px(5790));
+    client->setAutoFillBackground(true);
+    setCentralWidget(client);
+
+    lblAffich_ = new QLabel(QStringLiteral("0"), client);
+    lblAffich_->setObjectName(QStringLiteral("lblAffich"));
+    lblAffich_->setGeometry(0, 0, Px(4335), Px(300));
+    lblAffich_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    lblAffich_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    lblAffich_->setMargin(2);
+    lblAffich_->setAutoFillBackground(true);
+    QFont dial_font;
+    dial_font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"),
+                           QStringLiteral("DejaVu Sans")});
+    dial_font.setPointSizeF(9.75);
+    lblAffich_->setFont(dial_font);
+
+    CreateMenus();
+    CreateGrid();
+    CreateKeys();
+    CreateStatusBar();
+
+    // Start-up: the style 1 colours draw the whole keypad, then the state
+    // is Cleared (the engine starts so).
+    ApplyColors(SystemColor(15), SystemColor(18), SystemColor(15), 0xE0E0E0, 0x000000);
+    RefreshFromEngine();
+    setFocusPolicy(Qt::StrongFocus);
+    setFixedSize(sizeHint());
+}
+
+FrmCalc::~FrmCalc() = default;
+
+void FrmCalc::SetHostForTesting(MessageSink* messages, TextPrompt* prompt) {
+    messages_ = messages != nullptr ? messages : this;
+    prompt_ = prompt != nullptr ? prompt : this;
+}
+
+QAction* FrmCalc::MenuItem(const char* object_name) const {
+    return findChild<QAction*>(QString::fromLatin1(object_name));
+}
+
+void FrmCalc::CreateMenus() {
+    struct Item {
+        const char* caption;
+        QKeySequence shortcut;
+    };
+    struct Menu {
+        const char* caption;
+        const char* items_name;
+        std::vector<Item> items;
+    };
+    const Menu menus[] = {
+        {"&Fichier",
+         "mnuFich",
+         {{"Grille vierge", QKeySequence(Qt::CTRL | Qt::Key_G)},
+          {"Ouvrir", {}},
+          {"Enregistrer", {}},
+          {"Imprimer", {}},
+          {"Quitter", {}}}},
+        {"&Edition",
+         "mnuEdit",
+         {{"Copier", QKeySequence(Qt::CTRL | Qt::Key_C)},
+          {"Coller", QKeySequence(Qt::CTRL | Qt::Key_V)},
+          {"Supprimer les calculs annulés", {}}}},
+        {"&Affichage", "mnuAffich", {{"Convertisseur HOD", {}}, {"Calculateur de dates", {}}}},
+        {"&Personnaliser", "mnuPersonnalisé", {{"Personnaliser les couleurs", {}}}},
+        {"&?", "mnuAide", {{"Aide de Tallimo", {}}, {"A propos de...", {}}}},
+    };
+    for (int m = 0; m < 5; ++m) {
+        const Menu& menu = menus[m];
+        QMenu* qmenu = menuBar()->addMenu(QString::fromUtf8(menu.caption));
+        qmenu->setObjectName(QStringLiteral("mnuPrin%1").arg(m));
+        mnuPrin_[static_cast<std::size_t>(m)] = qmenu;
+        for (int i = 0; i < static_cast<int>(menu.items.size()); ++i) {
+            QAction* action = qmenu->addAction(QString::fromUtf8(menu.items[i].caption));
+            action->setObjectName(QString::fromUtf8(menu.items_name) + QString::number(i));
+            action->setShortcut(menu.items[i].shortcut);
+            // Items whose windows and commands are not built yet stay
+            // visible but unavailable.
+            action->setEnabled(false);
+            if (m == 0) {
+                connect(action, &QAction::triggered, this, [this, i] { mnuFich_Click(i); });
+            } else if (m == 1) {
+                connect(action, &QAction::triggered, this, [this, i] { mnuEdit_Click(i); });
+            }
+        }
+    }
+    for (const char* ready : {"mnuFich4", "mnuEdit0", "mnuEdit1"}) {
+        MenuItem(ready)->setEnabled(true);
+    }
+}
+
+void FrmCalc::CreateGrid() {
+    flxCalc_ = new QTableView(centralWidget());
+    flxCalc_->setObjectName(QStringLiteral("flxCalc"));
+    flxCalc_->setGeometry(Px(4560), Px(120), Px(3375), Px(5295));
+    model_ = new CalcGridModel(grid_, this);
+    flxCalc_->setModel(model_);
+    // The grid's narrow operation column is made for a small sans font.
+    QFont grid_font;
+    grid_font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"),
+                           QStringLiteral("DejaVu Sans")});
+    grid_font.setPointSizeF(8.25);
+    flxCalc_->setFont(grid_font);
+    flxCalc_->setTextElideMode(Qt::ElideNone);
+    flxCalc_->horizontalHeader()->hide();
+    flxCalc_->verticalHeader()->hide();
+    // Fixed row heights keep scrolling and appending independent of the
+    // number of lines.
+    flxCalc_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    flxCalc_->verticalHeader()->setDefaultSectionSize(Px(240));
+    flxCalc_->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    flxCalc_->setColumnWidth(0, Px(700));
+    flxCalc_->setColumnWidth(1, Px(2000));
+    flxCalc_->setColumnWidth(2, Px(500));
+    flxCalc_->setColumnHidden(3, true);
+    flxCalc_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    flxCalc_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    flxCalc_->setSelectionMode(QAbstractItemView::SingleSelection);
+    flxCalc_->setTabKeyNavigation(false);
+    flxCalc_->setWordWrap(false);
+    flxCalc_->setEnabled(false);
+    flxCalc_->installEventFilter(this);
+    flxCalc_->viewport()->installEventFilter(this);
+    connect(model_, &CalcGridModel::rowAppended, flxCalc_, [this] { flxCalc_->scrollToBottom(); });
+}
+
+void FrmCalc::CreateKeys() {
+    for (int i = 0; i < kKeyCount; ++i) {
+        const KeyId key = KeyAt(i);
+        auto* control = new KstGdiCtl(centralWidget());
+        SetUpKey(*control, key);
+        keys_[static_cast<std::size_t>(i)] = control;
+        connect(control, &KstGdiCtl::MouseDown, this,
+                [this, key](int, int) { Key_MouseDown(key); });
+        connect(control, &KstGdiCtl::MouseUp, this,
+                [this, key](int button, int) { Key_MouseUp(key, button); });
+    }
+}
+
+void FrmCalc::CreateStatusBar() {
+    QStatusBar* bar = statusBar();
+    bar->setObjectName(QStringLiteral("staBar"));
+    bar->setSizeGripEnabled(false);
+    for (int i = 0; i < kMemoryCount; ++i) {
+        auto* panel = new QLabel(bar);
+        panel->setObjectName(QStringLiteral("staBarPanel%1").arg(i + 1));
+        panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        panels_[static_cast<std::size_t>(i)] = panel;
+        bar->addPermanentWidget(panel, 1);
+    }
+}
+
+void FrmCalc::ApplyColors(ColorValue color1, ColorValue color2, ColorValue color3,
+                          ColorValue color4, ColorValue color5) {
+    for (KstGdiCtl* control : keys_) {
+        control->SetBackColor(color1);
+        control->SetForeColor(color2);
+    }
+    QPalette window_palette = centralWidget()->palette();
+    window_palette.setColor(QPalette::Window, ResolveColor(color1));
+    centralWidget()->setPalette(window_palette);
+    DrawKeypad();
+    // The area that no cell covers; ordinary cells keep their own colour.
+    QPalette grid_palette = flxCalc_->palette();
+    for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+        grid_palette.setColor(group, QPalette::Base, ResolveColor(color3));
+        // A disabled grid still reads normally: only input is refused.
+        grid_palette.setColor(group, QPalette::Text,
+                              QApplication::palette().color(QPalette::Active, QPalette::Text));
+    }
+    flxCalc_->setPalette(grid_palette);
+    QPalette dial_palette = lblAffich_->palette();
+    dial_palette.setColor(QPalette::Window, ResolveColor(color4));
+    dial_palette.setColor(QPalette::WindowText, ResolveColor(color5));
+    lblAffich_->setPalette(dial_palette);
+}
+
+void FrmCalc::DrawKeypad() {
+    for (int i = 0; i < kKeypadKeyCount; ++i) {
+        DrawKey(*keys_[static_cast<std::size_t>(i)], KeyAt(i));
+    }
+    DrawGridKey(*keys_[static_cast<std::size_t>(KeyId::Grille)], grid_tag_);
+}
+
+void FrmCalc::ToggleGridMode() {
+    KstGdiCtl& grid_key = *keys_[static_cast<std::size_t>(KeyId::Grille)];
+    const bool entering = !InGridMode();
+    if (entering && !engine_.CanEnterGridMode()) {
+        return;
+    }
+    grid_tag_ = entering ? "Grille" : "Virelle";
+    DrawGridKey(grid_key, grid_tag_);
+    mnuPrin_[0]->setEnabled(!entering);
+    mnuPrin_[1]->setEnabled(!entering);
+    for (QMenu* menu : {mnuPrin_[0], mnuPrin_[1]}) {
+        for (QAction* action : menu->actions()) {
+            // Their shortcuts follow the menus.
+            action->setProperty("inGridMode", entering);
+        }
+    }
+    for (int i = 0; i < kKeypadKeyCount; ++i) {
+        keys_[static_cast<std::size_t>(i)]->setVisible(!entering);
+    }
+    flxCalc_->setEnabled(entering);
+    if (entering) {
+        flxCalc_->setFocus();
+        if (!flxCalc_->currentIndex().isValid()) {
+            flxCalc_->setCurrentIndex(model_->index(grid_.GridLine(), 0));
+        }
+    } else {
+        setFocus();
+    }
+}
+
+void FrmCalc::Key_MouseDown(KeyId key) {
+    if (key != KeyId::Grille) {
+        PressLook(*keys_[static_cast<std::size_t>(key)]);
+    }
+}
+
+void FrmCalc::Key_MouseUp(KeyId key, int button) {
+    if (key_in_progress_ || !pending_.empty()) {
+        // Keys typed before this click act first.
+        QueueKey({key, button, false});
+        return;
+    }
+    key_in_progress_ = true;
+    RunKey(key, button);
+    key_in_progress_ = false;
+    NextPendingKey();
+}
+
+void FrmCalc::RunKey(KeyId key, int button) {
+    if (key == KeyId::Grille) {
+        ToggleGridMode();
+        return;
+    }
+    ReleaseLook(*keys_[static_cast<std::size_t>(key)]);
+    engine_.Press(EngineKeyOf(key, button));
+    RefreshFromEngine();
+}
+
+void FrmCalc::QueueKey(const PendingKey& key) {
+    pending_.push_back(key);
+    NextPendingKey();
+}
+
+void FrmCalc::NextPendingKey() {
+    while (!key_in_progress_ && !pending_.empty()) {
+        const PendingKey& key = pending_.front();
+        key_in_progress_ = true;
+        if (key.press_look) {
+            PressLook(*keys_[static_cast<std::size_t>(key.key)]);
+            QTimer::singleShot(kKeyLookMilliseconds, this, &FrmCalc::FinishPendingKey);
+            return;
+        }
+        const PendingKey now = key;
+        pending_.pop_front();
+        RunKey(now.key, now.button);
+        key_in_progress_ = false;
+        if (InGridMode()) {
+            // Keys typed after the switch belong to the grid, not the keypad.
+            pending_.clear();
+        }
+    }
+}
+
+void FrmCalc::FinishPendingKey() {
+    const PendingKey key = pending_.front();
+    pending_.pop_front();
+    RunKey(key.key, key.button);
+    key_in_progress_ = false;
+    if (InGridMode()) {
+        pending_.clear();
+    }
+    NextPendingKey();
+}
+
+void FrmCalc::RefreshFromEngine() {
+    lblAffich_->setText(QString::fromStdString(engine_.Display()));
+    for (int i = 0; i < kMemoryCount; ++i) {
+        panels_[static_cast<std::size_t>(i)]->setText(
+            QString::fromStdString(engine_.MemoryStatusText(i)));
+    }
+}
+
+void FrmCalc::keyPressEvent(QKeyEvent* event) {
+    if (!InGridMode()) {
+        if (const auto vkey = TranslateKeyEvent(*event)) {
+            if (const auto action = MapKeyboardKey(vkey->code, vkey->mask)) {
+                if (action->grid_key) {
+                    QueueKey({KeyId::Grille, 0, false});
+                } else {
+                    QueueKey({KeyIdOf(action->key), action->key.button, true});
+                }
+            }
+        }
+    }
+    QMainWindow::keyPressEvent(event);
+}
+
+bool FrmCalc::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == flxCalc_ && event->type() == QEvent::KeyPress) {
+        flxCalc_KeyDown(static_cast<QKeyEvent*>(event));
+        return event->isAccepted();
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void FrmCalc::flxCalc_KeyDown(QKeyEvent* event) {
+    event->ignore();
+    const int key = event->key();
+    const bool ctrl_only =
+        (event->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier)) ==
+        Qt::ControlModifier;
+    if (key == Qt::Key_G && !ctrl_only) {
+        ToggleGridMode();
+        event->accept();
+    } else if (key >= Qt::Key_F1 && key <= Qt::Key_F5) {
+        StoreGridValueInMemory(key - Qt::Key_F1);
+        event->accept();
+    }
+}
+
+void FrmCalc::StoreGridValueInMemory(int index) {
+    const QModelIndex current = flxCalc_->currentIndex();
+    if (!current.isValid() || current.row() >= grid_.RowCount()) {
+        return;
+    }
+    // "Annulation", "Erreur!" and the empty open row hold no number to keep.
+    if (const auto value = TextToNumber(grid_.Row(current.row()).Value)) {
+        engine_.StoreMemory(index, *value);
+        RefreshFromEngine();
+    }
+}
+
+void FrmCalc::mnuFich_Click(int index) {
+    if (InGridMode()) {
+        return;
+    }
+    if (index == 4) {
+        close();
+    }
+}
+
+void FrmCalc::mnuEdit_Click(int index) {
+    if (InGridMode()) {
+        return;
+    }
+    if (index == 0) {
+        QClipboard* clipboard = QGuiApplication::clipboard();
+        clipboard->clear();
+        clipboard->setText(lblAffich_->text());
+    } else if (index == 1) {
+        const QString text = QGuiApplication::clipboard()->text();
+        if (!text.isEmpty() && engine_.Paste(text.toStdString())) {
+            RefreshFromEngine();
+        }
+    }
+}
+
+void FrmCalc::ShowMessage(std::string_view text, MessageIcon icon) {
+    if (messages_ != this) {
+        messages_->ShowMessage(text, icon);
+        return;
+    }
+    QMessageBox box(icon == MessageIcon::Critical ? QMessageBox::Critical : QMessageBox::NoIcon,
+                    QString::fromLatin1(kTitle), Q(text), QMessageBox::Ok, this);
+    box.exec();
+}
+
+std::optional<std::string> FrmCalc::AskText(std::string_view prompt,
+                                            std::string_view default_answer) {
+    if (prompt_ != this) {
+        return prompt_->AskText(prompt, default_answer);
+    }
+    bool accepted = false;
+    const QString answer = QInputDialog::getText(this, QString::fromLatin1(kTitle), Q(prompt),
+                                                 QLineEdit::Normal, Q(default_answer), &accepted);
+    if (!accepted) {
+        return std::nullopt;
+    }
+    return answer.toStdString();
+}
+
+}  // namespace tallimo

@@ -1,0 +1,110 @@
+// The calculator window: the dial, the keypad of graphic keys, the
+// calculation grid, the memory panels and the menus. It owns the engine and
+// the grid, turns clicks and keys into engine keys, and shows what the
+// engine says.
+#pragma once
+
+#include <QMainWindow>
+#include <array>
+#include <deque>
+#include <string>
+
+#include "appearance/keypad_keys.h"
+#include "engine/calc_engine.h"
+#include "grid/calc_grid.h"
+
+class QAction;
+class QLabel;
+class QMenu;
+class QTableView;
+
+namespace tallimo {
+
+class CalcGridModel;
+class KstGdiCtl;
+
+class FrmCalc : public QMainWindow, private MessageSink, private TextPrompt {
+    Q_OBJECT
+
+  public:
+    explicit FrmCalc(QWidget* parent = nullptr);
+    ~FrmCalc() override;
+
+    // Tests answer the engine's messages and questions themselves instead of
+    // modal boxes.
+    void SetHostForTesting(MessageSink* messages, TextPrompt* prompt);
+
+    const CalcEngine& Engine() const { return engine_; }
+    const CalcGrid& Grid() const { return grid_; }
+    QLabel* Dial() const { return lblAffich_; }
+    QTableView* GridView() const { return flxCalc_; }
+    KstGdiCtl* KeyControl(KeyId key) const { return keys_[static_cast<std::size_t>(key)]; }
+    QLabel* MemoryPanel(int index) const { return panels_[static_cast<std::size_t>(index)]; }
+    bool InGridMode() const { return grid_tag_ != "Virelle"; }
+    // Keyboard keys waiting for their turn (a key shows its pressed look for
+    // 100 ms before it acts).
+    bool KeysPending() const { return !pending_.empty(); }
+    QAction* MenuItem(const char* object_name) const;
+
+    // The five colours: window and keys, key glyphs, grid background, dial
+    // background, dial text.
+    void ApplyColors(ColorValue color1, ColorValue color2, ColorValue color3, ColorValue color4,
+                     ColorValue color5);
+
+  protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    struct PendingKey {
+        KeyId key = KeyId::Grille;
+        int button = 0;
+        bool press_look = true;
+    };
+
+    void CreateMenus();
+    void CreateKeys();
+    void CreateGrid();
+    void CreateStatusBar();
+
+    void DrawKeypad();
+    void ToggleGridMode();
+
+    void Key_MouseDown(KeyId key);
+    void Key_MouseUp(KeyId key, int button);
+    // Runs the key's action after its released look.
+    void RunKey(KeyId key, int button);
+    void QueueKey(const PendingKey& key);
+    void NextPendingKey();
+    void FinishPendingKey();
+    void RefreshFromEngine();
+
+    void flxCalc_KeyDown(QKeyEvent* event);
+    void StoreGridValueInMemory(int index);
+
+    void mnuFich_Click(int index);
+    void mnuEdit_Click(int index);
+
+    // MessageSink and TextPrompt: modal boxes titled "Tallimo".
+    void ShowMessage(std::string_view text, MessageIcon icon) override;
+    std::optional<std::string> AskText(std::string_view prompt,
+                                       std::string_view default_answer) override;
+
+    CalcGrid grid_;
+    CalcEngine engine_;
+    MessageSink* messages_ = this;
+    TextPrompt* prompt_ = this;
+
+    QLabel* lblAffich_ = nullptr;
+    QTableView* flxCalc_ = nullptr;
+    CalcGridModel* model_ = nullptr;
+    std::array<KstGdiCtl*, kKeyCount> keys_{};
+    std::array<QLabel*, kMemoryCount> panels_{};
+    std::array<QMenu*, 5> mnuPrin_{};
+    std::string grid_tag_ = "Virelle";
+
+    std::deque<PendingKey> pending_;
+    bool key_in_progress_ = false;
+};
+
+}  // namespace tallimo

@@ -1,0 +1,42 @@
+// The calculation grid as a Qt table model: four columns (operation, value,
+// comment, hidden decimals), every line coloured by its kind.
+#pragma once
+
+#include <QAbstractTableModel>
+
+#include "grid/calc_grid.h"
+
+namespace tallimo {
+
+class CalcGridModel : public QAbstractTableModel, private GridObserver {
+    Q_OBJECT
+
+  public:
+    static constexpr int kColumnCount = 4;
+    // The line kind, for views and tests that read a row's kind.
+    static constexpr int LineKindRole = Qt::UserRole + 1;
+
+    explicit CalcGridModel(CalcGrid& grid, QObject* parent = nullptr);
+    ~CalcGridModel() override;
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role) const override;
+
+  signals:
+    // A row was appended at the end (the new open row).
+    void rowAppended(int row);
+
+  private:
+    void RowAboutToBeAppended(int row) override;
+    void RowAppended(int row) override;
+    void RowsAboutToBeRemoved(int first, int count) override;
+    void RowsRemoved(int first, int count) override;
+    void AboutToReset() override;
+    void Reset() override;
+    void RowChanged(int row) override;
+
+    CalcGrid& grid_;
+};
+
+}  // namespace tallimo
