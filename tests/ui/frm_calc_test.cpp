@@ -1,0 +1,330 @@
+// The calculator window driven as a user would: mouse clicks on the keys,
+// keys of the keyboard (French layout), grid mode, the clipboard.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QClipboard>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMenu>
+#include <QSignalSpy>
+#include <QTableView>
+#include <QTest>
+
+#include "app/frm_calc.h"
+#include "appearance/ui/kst_gdi_ctl.h"
+#include "appearance/ui/system_colors.h"
+#include "grid/ui/calc_grid_model.h"
+#include "ui_test_app.h"
+
+namespace tallimo::testing {
+namespace {
+
+class Recorder : public MessageSink, public TextPrompt {
+  public:
+    void ShowMessage(std::string_view text, MessageIcon) override { messages.emplace_back(text); }
+    std::optional<std::string> AskText(std::string_view, std::string_view) override {
+        return answer;
+    }
+    std::vector<std::string> messages;
+    std::optional<std::string> answer = "2";
+};
+
+// Makes sure the application exists before any widget of a fixture.
+struct WithApp {
+    WithApp() { App(); }
+};
+
+class Window : public ::testing::Test, private WithApp {
+  protected:
+    Window() {
+        window.SetHostForTesting(&host, &host);
+        window.show();
+    }
+
+    void Click(KeyId key, Qt::MouseButton button = Qt::LeftButton) {
+        QTest::mouseClick(window.KeyControl(key), button, {}, QPoint(13, 13));
+    }
+    // A key of the keyboard, as the platform reports it.
+    void Press(int key, Qt::KeyboardModifiers modifiers = {}, const QString& text = {},
+               quint32 scan_code = 0) {
+        QKeyEvent event(QEvent::KeyPress, key, modifiers, scan_code, 0, 0, text);
+        QApplication::sendEvent(&window, &event);
+    }
+    void WaitForKeys() {
+        for (int i = 0; i < 500 && window.KeysPending(); ++i) {
+            QTest::qWait(10);
+        }
+        ASSERT_FALSE(window.KeysPending());
+    }
+    std::string Dial() const { return window.Dial()->text().toStdString(); }
+    std::string Value(int row) const { return window.Grid().Row(row).Value; }
+
+    Recorder host;
+    FrmCalc window;
+};
+
+TEST_F(Window, StartsWithZeroEmptyGridAndMemoryPanels) {
+    EXPECT_EQ(window.windowTitle(), "Tallimo");
+    EXPECT_EQ(Dial(), "0");
+    EXPECT_EQ(window.GridView()->model()->rowCount(), 1);
+    EXPECT_FALSE(window.GridView()->isEnabled());
+    for (int i = 0; i < 5; ++i) {
+        EXPECT_EQ(window.MemoryPanel(i)->text(), QString("M%1: 0").arg(i + 1));
+    }
+}
+
+TEST_F(Window, MouseClicksReachTheEngineWithTheirButton) {
+    Click(KeyId::Chiffre3);
+    Click(KeyId::Decimal);
+    Click(KeyId::Chiffre2);
+    Click(KeyId::Chiffre5);
+    Click(KeyId::Fonction2, Qt::RightButton);  // right: decimal part
+    EXPECT_EQ(Dial(), "0,25");
+    EXPECT_EQ(window.Grid().Row(1).Operation, "0,00");
+    Click(KeyId::Mem0);  // left: store
+    EXPECT_EQ(window.MemoryPanel(0)->text(), "M1: 0,25");
+    Click(KeyId::Operateur0);
+    Click(KeyId::Mem0, Qt::RightButton);  // right: recall
+    Click(KeyId::Egal);
+    EXPECT_EQ(Dial(), "0,5");
+    Click(KeyId::Fonction8, Qt::LeftButton);  // "Décimal" of a whole number: no question
+    EXPECT_EQ(Dial(), "0,5");
+    host.answer = "0";
+    Click(KeyId::Fonction8, Qt::RightButton);
+    EXPECT_EQ(window.Grid().Row(window.Grid().GridLine() - 1).Operation, "Arrond");
+    EXPECT_EQ(Dial(), "0");
+}
+
+TEST_F(Window, EngineMessagesGoToTheMessageBox) {
+    Click(KeyId::Chiffre5);
+    Click(KeyId::Operateur3);
+    Click(KeyId::Chiffre0);
+    Click(KeyId::Egal);
+    ASSERT_EQ(host.messages.size(), 1u);
+    EXPECT_EQ(host.messages[0], "Erreur: Division par zéro.");
+    EXPECT_EQ(Dial(), "5");
+}
+
+TEST_F(Window, KeyFaceIsPressedDuringThePauseAndRestoredAfter) {
+    KstGdiCtl* seven = window.KeyControl(KeyId::Chiffre7);
+    const QImage fresh = seven->Picture();
+    Press(Qt::Key_7, Qt::KeypadModifier, "7");
+    EXPECT_NE(seven->Picture(), fresh) << "the pressed ring shows during the pause";
+    EXPECT_EQ(Dial(), "0") << "the key acts on its release";
+    WaitForKeys();
+    EXPECT_EQ(seven->Picture(), fresh);
+    EXPECT_EQ(Dial(), "7");
+}
+
+struct TypedKey {
+    int key;
+    Qt::KeyboardModifiers modifiers;
+    const char* text;
+    quint32 scan_code;
+};
+
+TEST_F(Window, FrenchLayoutKeysMapToTheKeypad) {
+    // "é" unshifted on the digit row is 2; ";" is the integer part and
+    // Shift+";" (which types ".") the decimal part; "ù" is Mod; ":" on its
+    // own key with "/" is the division; "*" the product.
+    const TypedKey keys[] = {
+        {Qt::Key_Ampersand, {}, "&", 10},             // 1
+        {Qt::Key_Eacute, {}, "é", 11},                // 2
+        {Qt::Key_Comma, {}, ",", 0},                  // ,
+        {Qt::Key_Agrave, {}, "à", 19},                // 0
+        {Qt::Key_5, Qt::ShiftModifier, "5", 14},      // 5 with Shift
+        {Qt::Key_Asterisk, {}, "*", 0},               // x
+        {Qt::Key_4, Qt::KeypadModifier, "4", 0},      // pad 4
+        {Qt::Key_Return, {}, "\r", 0},                // =
+        {Qt::Key_Period, Qt::ShiftModifier, ".", 0},  // decimal part
+    };
+    for (const TypedKey& k : keys) {
+        Press(k.key, k.modifiers, QString::fromUtf8(k.text), k.scan_code);
+    }
+    WaitForKeys();
+    // 12,05 x 4 = 48,2, then its decimal part.
+    EXPECT_EQ(Value(2), "48,2");
+    EXPECT_EQ(Dial(), "0,2");
+    Press(Qt::Key_Ugrave, {}, "ù");
+    Press(Qt::Key_3, Qt::ShiftModifier, "3", 12);
+    Press(Qt::Key_Enter, Qt::KeypadModifier, "\r");
+    WaitForKeys();
+    EXPECT_EQ(window.Grid().Row(4).Operation, "Mod");
+    Press(Qt::Key_7, Qt::AltModifier, "7", 16);  // Alt alone: nothing
+    Press(Qt::Key_C, Qt::ControlModifier, "c");  // the menu's, never the square
+    WaitForKeys();
+    EXPECT_EQ(window.Grid().GridLine(), 6);
+    Press(Qt::Key_8, Qt::AltModifier | Qt::ControlModifier, "8", 17);  // AltGr still maps
+    WaitForKeys();
+    EXPECT_EQ(Dial(), "8");
+}
+
+TEST_F(Window, KeysTypedFasterThanThePauseKeepTheirOrder) {
+    const char* script = "12+34-5*6=2/4=";
+    FrmCalc slow;
+    Recorder slow_host;
+    slow.SetHostForTesting(&slow_host, &slow_host);
+    auto type = [](FrmCalc& target, char c) {
+        int key = 0;
+        Qt::KeyboardModifiers modifiers = Qt::KeypadModifier;
+        switch (c) {
+            case '+':
+                key = Qt::Key_Plus;
+                break;
+            case '-':
+                key = Qt::Key_Minus;
+                break;
+            case '*':
+                key = Qt::Key_Asterisk;
+                break;
+            case '/':
+                key = Qt::Key_Slash;
+                break;
+            case '=':
+                key = Qt::Key_Enter;
+                break;
+            default:
+                key = Qt::Key_0 + (c - '0');
+        }
+        QKeyEvent event(QEvent::KeyPress, key, modifiers, QString(QChar(c)));
+        QApplication::sendEvent(&target, &event);
+    };
+    for (const char* c = script; *c != '\0'; ++c) {
+        type(window, *c);  // all at once
+    }
+    for (const char* c = script; *c != '\0'; ++c) {
+        type(slow, *c);
+        for (int i = 0; i < 100 && slow.KeysPending(); ++i) {
+            QTest::qWait(10);
+        }
+    }
+    WaitForKeys();
+    EXPECT_EQ(Dial(), slow.Dial()->text().toStdString());
+    EXPECT_EQ(Dial(), "0,5");
+    ASSERT_EQ(window.Grid().RowCount(), slow.Grid().RowCount());
+    for (int r = 0; r < window.Grid().RowCount(); ++r) {
+        EXPECT_EQ(window.Grid().Row(r), slow.Grid().Row(r)) << r;
+    }
+}
+
+TEST_F(Window, GridModeNeedsLinesAndNoCalculation) {
+    KstGdiCtl* grid_key = window.KeyControl(KeyId::Grille);
+    const QImage calculator_face = grid_key->Picture();
+    Press(Qt::Key_G, {}, "g");
+    WaitForKeys();
+    EXPECT_FALSE(window.InGridMode()) << "empty grid";
+    Click(KeyId::Chiffre3);
+    Click(KeyId::Operateur0);
+    Click(KeyId::Grille);
+    EXPECT_FALSE(window.InGridMode()) << "calculation in progress";
+    Click(KeyId::Chiffre4);
+    Click(KeyId::Egal);
+    Click(KeyId::Grille);
+    ASSERT_TRUE(window.InGridMode());
+    EXPECT_NE(grid_key->Picture(), calculator_face);
+    EXPECT_TRUE(window.GridView()->isEnabled());
+    EXPECT_EQ(window.focusWidget(), window.GridView());
+    EXPECT_FALSE(window.KeyControl(KeyId::Chiffre3)->isVisible());
+    EXPECT_TRUE(grid_key->isVisible());
+    EXPECT_FALSE(window.findChild<QMenu*>("mnuPrin0")->isEnabled());
+    EXPECT_FALSE(window.findChild<QMenu*>("mnuPrin1")->isEnabled());
+    EXPECT_TRUE(window.findChild<QMenu*>("mnuPrin2")->isEnabled());
+
+    // F1 on the current line keeps its value in memory 1; G goes back.
+    window.GridView()->setCurrentIndex(window.GridView()->model()->index(1, 0));
+    QTest::keyClick(window.GridView(), Qt::Key_F1);
+    EXPECT_EQ(window.MemoryPanel(0)->text(), "M1: 4");
+    window.GridView()->setCurrentIndex(window.GridView()->model()->index(3, 0));
+    QTest::keyClick(window.GridView(), Qt::Key_F2);  // the open row: nothing to keep
+    EXPECT_EQ(window.MemoryPanel(1)->text(), "M2: 0");
+    QTest::keyClick(window.GridView(), Qt::Key_7);
+    EXPECT_EQ(Dial(), "7") << "keys in grid mode never reach the keypad";
+    QTest::keyClick(window.GridView(), Qt::Key_G);
+    EXPECT_FALSE(window.InGridMode());
+    EXPECT_EQ(grid_key->Picture(), calculator_face);
+    EXPECT_FALSE(window.GridView()->isEnabled());
+    EXPECT_TRUE(window.KeyControl(KeyId::Chiffre3)->isVisible());
+    EXPECT_TRUE(window.findChild<QMenu*>("mnuPrin0")->isEnabled());
+}
+
+TEST_F(Window, LineKindsShowTheirColours) {
+    // 3 + 4 = then the sign, then 5 + and a reset: one line of each kind.
+    for (KeyId key : {KeyId::Chiffre3, KeyId::Operateur0, KeyId::Chiffre4, KeyId::Egal,
+                      KeyId::Signe, KeyId::Chiffre5, KeyId::Operateur0, KeyId::Cancel}) {
+        Click(key);
+    }
+    const QAbstractItemModel* model = window.GridView()->model();
+    auto back = [&](int row, int column) {
+        return model->index(row, column).data(Qt::BackgroundRole).value<QColor>();
+    };
+    const QColor base = QApplication::palette().color(QPalette::Base);
+    EXPECT_EQ(back(0, 0), base);
+    EXPECT_EQ(back(2, 0), QColor(0xC0, 0xC0, 0xC0));
+    EXPECT_EQ(back(2, 1), QColor(0xC0, 0xC0, 0xC0));
+    EXPECT_EQ(back(3, 1), QColor(0xE0, 0xE0, 0xE0));
+    EXPECT_EQ(back(5, 0), QApplication::palette().color(QPalette::ButtonText));
+    EXPECT_EQ(model->index(5, 1).data(Qt::ForegroundRole).value<QColor>(),
+              QApplication::palette().color(QPalette::HighlightedText));
+    EXPECT_EQ(model->index(5, 1).data().toString(), "Annulation");
+    EXPECT_EQ(back(5, 2), base);
+}
+
+TEST_F(Window, CopyAndPasteTheDisplay) {
+    Click(KeyId::Decimal);
+    window.MenuItem("mnuEdit0")->trigger();
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), "0,");
+    Click(KeyId::Cancel);
+    Click(KeyId::Chiffre3);
+    Click(KeyId::Operateur0);
+    QGuiApplication::clipboard()->setText("12,5");
+    window.MenuItem("mnuEdit1")->trigger();
+    EXPECT_EQ(Dial(), "12,5");
+    Click(KeyId::Egal);
+    EXPECT_EQ(Dial(), "15,5");
+    QGuiApplication::clipboard()->setText("pas un nombre");
+    window.MenuItem("mnuEdit1")->trigger();
+    EXPECT_EQ(Dial(), "15,5");
+    EXPECT_TRUE(host.messages.empty());
+}
+
+TEST_F(Window, MenusAndShortcuts) {
+    const char* captions[][2] = {{"mnuFich0", "Grille vierge"},
+                                 {"mnuFich1", "Ouvrir"},
+                                 {"mnuFich2", "Enregistrer"},
+                                 {"mnuFich3", "Imprimer"},
+                                 {"mnuFich4", "Quitter"},
+                                 {"mnuEdit0", "Copier"},
+                                 {"mnuEdit1", "Coller"},
+                                 {"mnuEdit2", "Supprimer les calculs annulés"},
+                                 {"mnuAffich0", "Convertisseur HOD"},
+                                 {"mnuAffich1", "Calculateur de dates"},
+                                 {"mnuPersonnalisé0", "Personnaliser les couleurs"},
+                                 {"mnuAide0", "Aide de Tallimo"},
+                                 {"mnuAide1", "A propos de..."}};
+    for (const auto& item : captions) {
+        QAction* action = window.findChild<QAction*>(QString::fromUtf8(item[0]));
+        ASSERT_NE(action, nullptr) << item[0];
+        EXPECT_EQ(action->text().toStdString(), item[1]);
+    }
+    EXPECT_EQ(window.MenuItem("mnuFich0")->shortcut(), QKeySequence("Ctrl+G"));
+    EXPECT_EQ(window.MenuItem("mnuEdit0")->shortcut(), QKeySequence("Ctrl+C"));
+    EXPECT_EQ(window.MenuItem("mnuEdit1")->shortcut(), QKeySequence("Ctrl+V"));
+    const char* top[] = {"&Fichier", "&Edition", "&Affichage", "&Personnaliser", "&?"};
+    for (int i = 0; i < 5; ++i) {
+        EXPECT_EQ(window.findChild<QMenu*>(QString("mnuPrin%1").arg(i))->title(), top[i]);
+    }
+}
+
+TEST_F(Window, NewLinesScrollIntoView) {
+    for (int i = 0; i < 200; ++i) {
+        Click(KeyId::Chiffre1);
+        Click(KeyId::Operateur0);
+    }
+    QTableView* view = window.GridView();
+    const QModelIndex open = view->model()->index(window.Grid().GridLine(), 0);
+    EXPECT_TRUE(view->viewport()->rect().contains(view->visualRect(open)));
+}
+
+}  // namespace
+}  // namespace tallimo::testing

@@ -1,0 +1,19 @@
+// The one QApplication of the widget tests, created on first use.
+#pragma once
+
+#include <QApplication>
+
+namespace tallimo::testing {
+
+inline QApplication& App() {
+    if (auto* app = qobject_cast<QApplication*>(QCoreApplication::instance())) {
+        return *app;
+    }
+    static int argc = 1;
+    static char name[] = "ui_test";
+    static char* argv[] = {name, nullptr};
+    static QApplication app(argc, argv);
+    return app;
+}
+
+}  // namespace tallimo::testing
