@@ -1,0 +1,69 @@
+// Starts either the calculator window or a bare window of the same size,
+// and when the window is first painted prints the wall-clock time in
+// nanoseconds and the private memory (RssAnon, in KiB), then quits.
+// tools/startup_bench.sh runs it and compares the two.
+#include <QApplication>
+#include <QMainWindow>
+#include <QTimer>
+#include <chrono>
+#include <cstdio>
+#include <fstream>
+#include <string>
+
+#include "app/frm_calc.h"
+
+namespace {
+
+long RssAnonKib() {
+    std::ifstream status("/proc/self/status");
+    std::string line;
+    while (std::getline(status, line)) {
+        if (line.rfind("RssAnon:", 0) == 0) {
+            return std::stol(line.substr(8));
+        }
+    }
+    return -1;
+}
+
+// Reports once, at the first paint of the watched window.
+class FirstPaint : public QObject {
+public:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint && !done_) {
+            done_ = true;
+            QTimer::singleShot(0, [] {
+                const auto now = std::chrono::system_clock::now().time_since_epoch();
+                std::printf("%lld %ld\n",
+                            static_cast<long long>(
+                                std::chrono::duration_cast<std::chrono::nanoseconds>(now).count()),
+                            RssAnonKib());
+                std::fflush(stdout);
+                QApplication::quit();
+            });
+        }
+        return false;
+    }
+
+private:
+    bool done_ = false;
+};
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    const bool bare = argc > 1 && std::string(argv[1]) == "bare";
+    FirstPaint probe;
+    if (bare) {
+        QMainWindow window;
+        window.setWindowTitle(QStringLiteral("Tallimo"));
+        window.setFixedSize(531, 426);
+        window.installEventFilter(&probe);
+        window.show();
+        return QApplication::exec();
+    }
+    tallimo::FrmCalc window;
+    window.installEventFilter(&probe);
+    window.show();
+    return QApplication::exec();
+}

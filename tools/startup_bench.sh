@@ -1,0 +1,31 @@
+#!/usr/bin/env bash
+# Start-up of Tallimo against a bare Qt window of the same size, on the same
+# X server, in one run: time from exec to the first paint of the window, and
+# private memory (RssAnon) at that moment. Medians of N runs (default 15).
+# Needs a built tree (tools/test.sh) and Xvfb.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+runs=${1:-15}
+probe=build/bench/startup_probe
+display=:97
+Xvfb "$display" -screen 0 1280x1024x24 >/dev/null 2>&1 &
+xvfb=$!
+trap 'kill $xvfb' EXIT
+sleep 1
+measure() {
+    local start out
+    start=$(date +%s%N)
+    out=$(DISPLAY=$display QT_QPA_PLATFORM=xcb "$probe" "$1" 2>/dev/null)
+    echo "$(( (${out% *} - start) / 1000 )) ${out#* }"
+}
+median() { sort -n | awk '{a[NR]=$1} END {print a[int((NR+1)/2)]}'; }
+: >/tmp/startup_bare; : >/tmp/startup_tallimo
+for _ in $(seq "$runs"); do
+    measure bare >>/tmp/startup_bare
+    measure tallimo >>/tmp/startup_tallimo
+done
+for which in bare tallimo; do
+    t=$(cut -d' ' -f1 /tmp/startup_$which | median)
+    m=$(cut -d' ' -f2 /tmp/startup_$which | median)
+    printf '%-8s exec to first paint: %6d us (median of %d)   RssAnon: %6d KiB\n' "$which" "$t" "$runs" "$m"
+done
