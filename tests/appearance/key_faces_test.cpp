@@ -97,18 +97,6 @@ TEST_P(KeyFaces, PressAndReleaseRestoreTheFreshFace) {
     EXPECT_EQ(face.Pen(), kFore) << "later drawing is in the foreground colour";
 }
 
-TEST_P(KeyFaces, EveryStrokeIsStraightOrDiagonal) {
-    for (const Stroke& stroke : KeyGlyph(Key())) {
-        ASSERT_GE(stroke.size(), 2u);
-        for (std::size_t i = 1; i < stroke.size(); ++i) {
-            const int dx = std::abs(stroke[i].x - stroke[i - 1].x);
-            const int dy = std::abs(stroke[i].y - stroke[i - 1].y);
-            EXPECT_TRUE((dx == 0) != (dy == 0) || dx == dy) << dx << "," << dy;
-            EXPECT_GT(dx + dy, 0);
-        }
-    }
-}
-
 INSTANTIATE_TEST_SUITE_P(AllKeypadKeys, KeyFaces, ::testing::Range(0, kKeypadKeyCount),
                          [](const ::testing::TestParamInfo<int>& info) {
                              std::string name = ObjectName(KeyAt(info.param));
@@ -118,16 +106,6 @@ INSTANTIATE_TEST_SUITE_P(AllKeypadKeys, KeyFaces, ::testing::Range(0, kKeypadKey
                              }
                              return name;
                          });
-
-TEST(KeyFace, TheMemoryKeysShareTheMOfTheFirst) {
-    const Glyph& first = KeyGlyph(KeyId::Mem0);
-    for (const KeyId key : {KeyId::Mem1, KeyId::Mem2, KeyId::Mem3, KeyId::Mem4}) {
-        const Glyph& glyph = KeyGlyph(key);
-        ASSERT_GT(glyph.size(), 7u);
-        EXPECT_TRUE(std::equal(first.begin(), first.begin() + 7, glyph.begin()));
-        EXPECT_NE(glyph[7], first[7]);
-    }
-}
 
 TEST(KeyFace, RedrawnInNewColoursKeepsNoTraceOfTheOld) {
     PixelSurface face = FreshKey(KeyId::Operateur4);

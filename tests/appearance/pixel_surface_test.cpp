@@ -47,8 +47,8 @@ INSTANTIATE_TEST_SUITE_P(
                       StraightLine{{13, 9}, {13, 18}}, StraightLine{{13, 15}, {13, 10}},
                       StraightLine{{11, 9}, {13, 7}}, StraightLine{{13, 7}, {16, 10}},
                       StraightLine{{14, 13}, {10, 17}}, StraightLine{{14, 10}, {16, 8}},
-                      StraightLine{{11, 10}, {8, 13}}, StraightLine{{18, 6}, {18, 7}},
-                      StraightLine{{15, 12}, {14, 12}}, StraightLine{{0, 0}, {26, 26}}));
+                      StraightLine{{11, 10}, {8, 13}}, StraightLine{{15, 12}, {14, 12}},
+                      StraightLine{{0, 0}, {26, 26}}));
 
 TEST(DrawLine, OnePixelStrokeColoursItsStartOnly) {
     PixelSurface surface = Blank(27, 27);
@@ -65,54 +65,6 @@ TEST(DrawLine, ContinuesFromTheCurrentPoint) {
               (PixelSet{{11, 9}, {12, 9}, {13, 9}, {14, 9}, {15, 9}, {15, 10}}));
     EXPECT_EQ(surface.CurrentPoint(), (PixelPoint{15, 11}));
 }
-
-TEST(DrawLine, ToItsOwnStartOnlyMoves) {
-    PixelSurface surface = Blank(27, 27);
-    DrawLine(surface, 5, 5, 5, 5);
-    EXPECT_TRUE(PixelsOf(surface, kPen).empty());
-    EXPECT_EQ(surface.CurrentPoint(), (PixelPoint{5, 5}));
-}
-
-// Other slopes: one pixel per step of the longer axis, a connected trail from
-// the start to a neighbour of the end.
-class SlopedLines : public ::testing::TestWithParam<StraightLine> {};
-
-TEST_P(SlopedLines, AreConnectedTrailsShortOfTheEnd) {
-    const StraightLine line = GetParam();
-    PixelSurface surface = Blank(40, 40);
-    surface.MoveTo(line.from.x, line.from.y);
-    const int steps =
-        std::max(std::abs(line.to.x - line.from.x), std::abs(line.to.y - line.from.y));
-    DrawLine(surface, line.to.x, line.to.y);
-    const PixelSet pixels = PixelsOf(surface, kPen);
-    ASSERT_EQ(static_cast<int>(pixels.size()), steps);
-    EXPECT_TRUE(pixels.count({line.from.x, line.from.y}));
-    EXPECT_FALSE(pixels.count({line.to.x, line.to.y}));
-    for (const auto& p : pixels) {
-        int neighbours = 0;
-        for (const auto& q : pixels) {
-            neighbours += Adjacent(p, q);
-        }
-        EXPECT_GE(neighbours, 1) << p.first << "," << p.second;
-        // Within half a pixel of the true line.
-        const double dx = line.to.x - line.from.x;
-        const double dy = line.to.y - line.from.y;
-        const double off = std::abs((p.first - line.from.x) * dy - (p.second - line.from.y) * dx) /
-                           std::hypot(dx, dy);
-        EXPECT_LE(off, 0.5 * std::max(std::abs(dx), std::abs(dy)) / std::hypot(dx, dy) + 1e-9);
-    }
-    bool end_touched = false;
-    for (const auto& p : pixels) {
-        end_touched |= Adjacent(p, {line.to.x, line.to.y});
-    }
-    EXPECT_TRUE(end_touched);
-}
-
-INSTANTIATE_TEST_SUITE_P(Slopes, SlopedLines,
-                         ::testing::Values(StraightLine{{2, 3}, {20, 9}},
-                                           StraightLine{{30, 2}, {5, 12}},
-                                           StraightLine{{4, 30}, {9, 3}},
-                                           StraightLine{{20, 20}, {1, 33}}));
 
 TEST(DrawCircle, KeyRingsMatchTheirPictures) {
     for (const int r : {13, 12}) {

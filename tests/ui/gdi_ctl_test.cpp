@@ -257,19 +257,5 @@ TEST_P(KeySetUp, PlacesSizesAndNamesTheKey) {
 
 INSTANTIATE_TEST_SUITE_P(AllKeys, KeySetUp, ::testing::Range(0, kKeyCount));
 
-TEST(KstGdiCtl, GridKeyFaceFollowsItsTag) {
-    App();
-    KstGdiCtl control;
-    SetUpKey(control, KeyId::Grille);
-    DrawGridKey(control, "Virelle");
-    const QImage edit = control.Picture();
-    DrawGridKey(control, "Grille");
-    const QImage back = control.Picture();
-    EXPECT_NE(edit, back);
-    EXPECT_EQ(back.size(), QSize(75, 21));
-    DrawGridKey(control, "Virelle");
-    EXPECT_EQ(control.Picture(), edit);
-}
-
 }  // namespace
 }  // namespace tallimo

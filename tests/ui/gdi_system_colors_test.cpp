@@ -105,17 +105,5 @@ TEST(SystemColors, EveryStyleKeepsGlyphsApartFromTheirBackground) {
     }
 }
 
-TEST(SystemColors, UseTheApplicationPaletteAsItIsNow) {
-    App();
-    const QPalette saved = QApplication::palette();
-    QApplication::setPalette(DistinctPalette());
-    EXPECT_EQ(ResolveColor(SystemColor(15)), DistinctPalette().color(QPalette::Button));
-    QPalette other = DistinctPalette();
-    other.setColor(QPalette::Button, QColor(1, 2, 3));
-    QApplication::setPalette(other);
-    EXPECT_EQ(ResolveColor(SystemColor(15)), QColor(1, 2, 3));
-    QApplication::setPalette(saved);
-}
-
 }  // namespace
 }  // namespace tallimo
