@@ -1,0 +1,352 @@
+#include "grid/line_edit.h"
+
+#include <cmath>
+#include <utility>
+
+#include "engine/functions.h"
+#include "engine/number_text.h"
+#include "engine/operators.h"
+
+namespace tallimo {
+
+namespace {
+
+constexpr std::string_view kBlank = " \t\r\n";
+
+std::string_view Trim(std::string_view text) {
+    const std::size_t begin = text.find_first_not_of(kBlank);
+    if (begin == std::string_view::npos) {
+        return {};
+    }
+    const std::size_t end = text.find_last_not_of(kBlank);
+    return text.substr(begin, end - begin + 1);
+}
+
+// Writing only real changes spares a view thousands of repaints when a long
+// chain is recomputed and most of its results stay the same.
+void WriteValue(CalcGrid& grid, int row, std::string text) {
+    if (grid.Row(row).Value != text) {
+        grid.SetValue(row, std::move(text));
+    }
+}
+
+bool IsRecorded(const CalcGrid& grid, int row) {
+    return row >= 0 && row < grid.GridLine();
+}
+
+// Once a chain's first line is known, its own label takes no part in the
+// calculation: it is the first operand even when a file gave it an operator.
+bool IsOperatorLine(const CalcLine& line) {
+    return line.Kind == LineKind::Operation && !line.Operation.empty();
+}
+
+EditResult Refused(int row) {
+    EditResult result;
+    result.status = EditStatus::Refused;
+    result.current_row = row;
+    return result;
+}
+
+}  // namespace
+
+Chain FindChain(const CalcGrid& grid, int row) {
+    int first = row;
+    while (first > 0 && !grid.Row(first).Operation.empty()) {
+        --first;
+    }
+    int next = first + 1;
+    while (next < grid.GridLine() && !grid.Row(next).Operation.empty()) {
+        ++next;
+    }
+    return {first, next - 1};
+}
+
+void ApplyPendingOperation(double& accumulator, double operand, std::string_view op,
+                           bool& accumulator_error, bool operand_error) {
+    if (operand_error) {
+        accumulator_error = true;
+        return;
+    }
+    const EvalError error = Evaluate(accumulator, operand, op);
+    if (error != EvalError::None && error != EvalError::UnknownOperator) {
+        accumulator_error = true;
+    }
+}
+
+double RecalcFunctionLine(CalcGrid& grid, int row, double value, bool& error) {
+    const CalcLine& line = grid.Row(row);
+    double result = value;
+    if (const std::optional<FunctionId> id = FunctionFromName(line.Operation)) {
+        std::optional<FunctionResult> computed;
+        if (!NeedsDecimals(*id)) {
+            computed = ComputeFunction(*id, value);
+        } else if (const std::optional<double> count = ParseDecimalsAnswer(line.Decimals);
+                   count && *count >= 0.0 && value != std::trunc(value)) {
+            // A whole value has no decimals to cut: it simply stays, where
+            // the keypad would refuse the key.
+            computed = ComputeFunction(*id, value, DecimalsFromAnswer(*count));
+        }
+        if (computed) {
+            if (computed->status == FunctionStatus::Ok) {
+                result = computed->value;
+            } else {
+                error = true;
+            }
+        }
+    }
+    WriteValue(grid, row, error ? std::string(kErrorText) : NumberToText(result));
+    return result;
+}
+
+void RecalculateChain(CalcGrid& grid, int first, int last) {
+    if (last >= grid.GridLine()) {
+        last = grid.GridLine() - 1;
+    }
+    if (first < 0 || last <= first) {
+        return;
+    }
+    // A value that is no number (a damaged file) makes every later result an
+    // error rather than a guess.
+    const std::optional<double> start = TextToNumber(grid.Row(first).Value);
+    double accumulator = start.value_or(0.0);
+    bool accumulator_error = !start;
+    double operand = 0.0;
+    bool operand_error = false;
+    std::string pending;
+    bool operation_pending = false;
+    bool operand_present = false;
+
+    for (int r = first + 1; r <= last; ++r) {
+        const CalcLine& line = grid.Row(r);
+        switch (line.Kind) {
+            case LineKind::Function:
+                if (operand_present) {
+                    operand = RecalcFunctionLine(grid, r, operand, operand_error);
+                } else {
+                    accumulator = RecalcFunctionLine(grid, r, accumulator, accumulator_error);
+                }
+                break;
+            case LineKind::Result:
+                if (operation_pending) {
+                    ApplyPendingOperation(accumulator, operand, pending, accumulator_error,
+                                          operand_error);
+                }
+                WriteValue(grid, r,
+                           accumulator_error ? std::string(kErrorText) : NumberToText(accumulator));
+                operation_pending = false;
+                operand_present = false;
+                break;
+            case LineKind::Operation: {
+                if (operation_pending) {
+                    ApplyPendingOperation(accumulator, operand, pending, accumulator_error,
+                                          operand_error);
+                }
+                const std::optional<double> number = TextToNumber(line.Value);
+                operand = number.value_or(0.0);
+                operand_error = !number;
+                pending = line.Operation;
+                operation_pending = true;
+                operand_present = true;
+                break;
+            }
+            case LineKind::Cancellation:
+                // Never inside a chain, since its operation is empty.
+                break;
+        }
+    }
+}
+
+LineEditor::LineEditor(CalcGrid& grid, MessageSink& messages, TextPrompt& prompt)
+    : grid_(grid), messages_(messages), prompt_(prompt) {}
+
+bool LineEditor::IsEditable(int row) const {
+    return IsRecorded(grid_, row) && grid_.Row(row).Kind != LineKind::Cancellation;
+}
+
+LineOpening LineEditor::Open(int row) {
+    LineOpening opening;
+    if (IsRecorded(grid_, row) && grid_.Row(row).Kind == LineKind::Cancellation) {
+        messages_.ShowMessage(kCancellationLineMessage);
+        opening.status = OpenStatus::CancellationLine;
+        return opening;
+    }
+    if (!IsRecorded(grid_, row)) {
+        return opening;
+    }
+    const CalcLine& line = grid_.Row(row);
+    opening.status = OpenStatus::Opened;
+    opening.caption = std::string(kEditCaptionPrefix) + line.Operation + " " + line.Value;
+    opening.operation = line.Operation;
+    opening.comment = std::string(Trim(line.Comment));
+    opening.can_delete = line.Kind != LineKind::Result;
+    switch (line.Kind) {
+        case LineKind::Function:
+            opening.layout = EditLayout::Function;
+            break;
+        case LineKind::Result:
+            opening.layout = EditLayout::Result;
+            break;
+        default: {
+            // Row 0 always starts a chain, so an operator there is no operator.
+            const bool first = line.Operation.empty() || row == 0;
+            opening.layout = first ? EditLayout::FirstOperand : EditLayout::Operation;
+            opening.operator_enabled = !first;
+            opening.operand = line.Value;
+            break;
+        }
+    }
+    return opening;
+}
+
+void LineEditor::StoreComment(int row, const std::string& text) {
+    std::string comment;
+    if (!Trim(text).empty()) {
+        comment = std::string(kCommentPadding) + text;
+    }
+    if (grid_.Row(row).Comment != comment) {
+        CalcLine line = grid_.Row(row);
+        line.Comment = std::move(comment);
+        grid_.SetRow(row, std::move(line));
+    }
+}
+
+bool LineEditor::ChangeFunction(int row, const std::string& name) {
+    // An empty label would make the line look like the start of a new chain.
+    if (name == grid_.Row(row).Operation || Trim(name).empty()) {
+        return false;
+    }
+    const std::optional<FunctionId> id = FunctionFromName(name);
+    if (id && NeedsDecimals(*id)) {
+        const std::optional<double> answer = AskDecimals(prompt_);
+        const double count = answer && *answer >= 0.0 ? *answer : 2.0;
+        CalcLine line = grid_.Row(row);
+        line.Decimals = NumberToText(count);
+        grid_.SetRow(row, std::move(line));
+    }
+    grid_.SetOperation(row, name);
+    return true;
+}
+
+EditResult LineEditor::Confirm(const EditRequest& request) {
+    const int row = request.row;
+    if (!IsEditable(row)) {
+        return Refused(row);
+    }
+    const Chain chain = FindChain(grid_, row);
+    if (request.comment_changed) {
+        StoreComment(row, request.comment);
+    }
+    bool recalculate = false;
+    std::string operand_text;
+    switch (grid_.Row(row).Kind) {
+        case LineKind::Function:
+            recalculate = ChangeFunction(row, request.function);
+            break;
+        case LineKind::Operation:
+            operand_text = request.operand;
+            if (operand_text != grid_.Row(row).Value) {
+                for (char& c : operand_text) {
+                    if (c == '.') {
+                        c = ',';
+                    }
+                }
+                const std::optional<double> number = TextToNumber(Trim(operand_text));
+                if (!number) {
+                    messages_.ShowMessage(kInvalidOperandMessage, MessageIcon::Critical);
+                    EditResult result;
+                    result.status = EditStatus::InvalidOperand;
+                    result.current_row = row;
+                    result.operand_text = std::move(operand_text);
+                    return result;
+                }
+                grid_.SetValue(row, NumberToText(*number));
+                recalculate = true;
+            }
+            if (row != chain.first && request.op != grid_.Row(row).Operation &&
+                !Trim(request.op).empty()) {
+                grid_.SetOperation(row, request.op);
+                recalculate = true;
+            }
+            break;
+        case LineKind::Result:
+        case LineKind::Cancellation:
+            break;
+    }
+    if (recalculate) {
+        RecalculateChain(grid_, chain.first, chain.last);
+    }
+    EditResult result = Close(row, chain.last);
+    result.operand_text = std::move(operand_text);
+    return result;
+}
+
+EditResult LineEditor::Delete(int row) {
+    if (!IsEditable(row) || grid_.Row(row).Kind == LineKind::Result) {
+        return Refused(row);
+    }
+    const Chain chain = FindChain(grid_, row);
+    const int first = chain.first;
+    int last = chain.last;
+    const bool function_line = grid_.Row(row).Kind == LineKind::Function;
+    grid_.RemoveLine(row);
+    --last;
+    if (!function_line) {
+        while (row <= last && grid_.Row(row).Kind == LineKind::Function) {
+            grid_.RemoveLine(row);
+            --last;
+        }
+        if (last < first) {
+            return Close(row, last);
+        }
+        if (row == first && !grid_.Row(first).Operation.empty()) {
+            grid_.SetOperation(first, std::string());
+        }
+        for (int r = first; r <= last; ++r) {
+            const CalcLine& line = grid_.Row(r);
+            if (line.Kind == LineKind::Result) {
+                grid_.RemoveLine(r);
+                --last;
+                break;
+            }
+            if (r != first && IsOperatorLine(line)) {
+                break;
+            }
+        }
+        if (last - first < 1) {
+            return Close(row, last);
+        }
+    }
+    RecalculateChain(grid_, first, last);
+    return Close(row, last);
+}
+
+EditResult LineEditor::Cancel(int row) {
+    if (!IsEditable(row)) {
+        return Refused(row);
+    }
+    return Close(row, FindChain(grid_, row).last);
+}
+
+EditResult LineEditor::Close(int row, int last) const {
+    EditResult result;
+    result.status = EditStatus::Done;
+    const int grid_line = grid_.GridLine();
+    result.current_row = row < grid_line ? row : grid_line;
+    if (grid_line == 0) {
+        result.show_x = true;
+        return result;
+    }
+    if (last != grid_line - 1) {
+        return result;
+    }
+    result.current_row = last;
+    result.show_x = true;
+    const CalcLine& line = grid_.Row(last);
+    if (line.Kind != LineKind::Cancellation && line.Value != kErrorText &&
+        TextToNumber(line.Value)) {
+        result.follow_value = line.Value;
+    }
+    return result;
+}
+
+}  // namespace tallimo
