@@ -19,6 +19,7 @@
 #include "engine/keyboard.h"
 #include "engine/number_text.h"
 #include "grid/ui/calc_grid_model.h"
+#include "grid/ui/edit_panel.h"
 
 namespace tallimo {
 
@@ -134,6 +135,8 @@ FrmCalc::FrmCalc(QWidget* parent) : QMainWindow(parent), engine_(grid_, *this, *
     CreateGrid();
     CreateKeys();
     CreateStatusBar();
+    fraEdition_ = new EditPanel(grid_, *this, *this, centralWidget());
+    connect(fraEdition_, &EditPanel::Closed, this, &FrmCalc::fraEdition_Closed);
 
     // Start-up: the style 1 colours draw the whole keypad, then the state
     // is Cleared (the engine starts so).
@@ -420,6 +423,11 @@ bool FrmCalc::eventFilter(QObject* watched, QEvent* event) {
         flxCalc_KeyDown(static_cast<QKeyEvent*>(event));
         return event->isAccepted();
     }
+    if (watched == flxCalc_->viewport() && event->type() == QEvent::MouseButtonDblClick) {
+        // The press before it made the clicked row current.
+        StartLineEdit();
+        return true;
+    }
     return QMainWindow::eventFilter(watched, event);
 }
 
@@ -432,10 +440,38 @@ void FrmCalc::flxCalc_KeyDown(QKeyEvent* event) {
     if (key == Qt::Key_G && !ctrl_only) {
         ToggleGridMode();
         event->accept();
+    } else if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+        StartLineEdit();
+        event->accept();
     } else if (key >= Qt::Key_F1 && key <= Qt::Key_F5) {
         StoreGridValueInMemory(key - Qt::Key_F1);
         event->accept();
     }
+}
+
+void FrmCalc::StartLineEdit() {
+    if (!InGridMode() || fraEdition_->IsOpen()) {
+        return;
+    }
+    const QModelIndex current = flxCalc_->currentIndex();
+    if (!current.isValid()) {
+        return;
+    }
+    if (fraEdition_->StartLineEdit(current.row())) {
+        flxCalc_->setEnabled(false);
+    }
+}
+
+void FrmCalc::fraEdition_Closed(const EditResult& result) {
+    if (result.show_x || result.follow_value) {
+        engine_.FollowValue(result.follow_value.value_or(std::string()));
+        RefreshFromEngine();
+    }
+    flxCalc_->setEnabled(true);
+    const int row = std::min(result.current_row, grid_.GridLine());
+    flxCalc_->setCurrentIndex(model_->index(row, 0));
+    flxCalc_->scrollTo(model_->index(row, 0));
+    flxCalc_->setFocus();
 }
 
 void FrmCalc::StoreGridValueInMemory(int index) {

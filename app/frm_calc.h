@@ -21,7 +21,9 @@ class QTableView;
 namespace tallimo {
 
 class CalcGridModel;
+class EditPanel;
 class KstGdiCtl;
+struct EditResult;
 
 class FrmCalc : public QMainWindow, private MessageSink, private TextPrompt {
     Q_OBJECT
@@ -45,6 +47,7 @@ class FrmCalc : public QMainWindow, private MessageSink, private TextPrompt {
     // 100 ms before it acts).
     bool KeysPending() const { return !pending_.empty(); }
     QAction* MenuItem(const char* object_name) const;
+    EditPanel* Panel() const { return fraEdition_; }
 
     // The five colours: window and keys, key glyphs, grid background, dial
     // background, dial text.
@@ -80,6 +83,8 @@ class FrmCalc : public QMainWindow, private MessageSink, private TextPrompt {
     void RefreshFromEngine();
 
     void flxCalc_KeyDown(QKeyEvent* event);
+    void StartLineEdit();
+    void fraEdition_Closed(const EditResult& result);
     void StoreGridValueInMemory(int index);
 
     void mnuFich_Click(int index);
@@ -98,6 +103,7 @@ class FrmCalc : public QMainWindow, private MessageSink, private TextPrompt {
     QLabel* lblAffich_ = nullptr;
     QTableView* flxCalc_ = nullptr;
     CalcGridModel* model_ = nullptr;
+    EditPanel* fraEdition_ = nullptr;
     std::array<KstGdiCtl*, kKeyCount> keys_{};
     std::array<QLabel*, kMemoryCount> panels_{};
     std::array<QMenu*, 5> mnuPrin_{};
