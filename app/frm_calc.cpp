@@ -3,12 +3,16 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QHeaderView>
 #include <QInputDialog>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QStandardPaths>
 #include <QStatusBar>
 #include <QTableView>
 #include <QTimer>
@@ -18,8 +22,10 @@
 #include "appearance/ui/system_colors.h"
 #include "engine/keyboard.h"
 #include "engine/number_text.h"
+#include "grid/calc_file.h"
 #include "grid/ui/calc_grid_model.h"
 #include "grid/ui/edit_panel.h"
+#include "platform/c_open_save_file.h"
 
 namespace tallimo {
 
@@ -27,6 +33,11 @@ namespace {
 
 constexpr int kKeyLookMilliseconds = 100;
 constexpr char kTitle[] = "Tallimo";
+constexpr char kFileFilter[] = "Calculs (*.dat)|*.dat";
+constexpr std::string_view kOperationInProgress =
+    "Une opération est en cours.\r\nTerminez la ou annulez la avant de poursuivre.";
+constexpr std::string_view kNothingToSave =
+    "La grille de calculs est vide.\r\nAucune donnée à enregistrer.";
 
 // Twips to device-independent pixels, 15 twips a pixel.
 constexpr int Px(int twips) {
@@ -203,7 +214,8 @@ void FrmCalc::CreateMenus() {
             }
         }
     }
-    for (const char* ready : {"mnuFich4", "mnuEdit0", "mnuEdit1"}) {
+    for (const char* ready :
+         {"mnuFich0", "mnuFich1", "mnuFich2", "mnuFich4", "mnuEdit0", "mnuEdit1"}) {
         MenuItem(ready)->setEnabled(true);
     }
 }
@@ -490,9 +502,91 @@ void FrmCalc::mnuFich_Click(int index) {
     if (InGridMode()) {
         return;
     }
-    if (index == 4) {
-        close();
+    switch (index) {
+        case 0:
+            engine_.BlankGrid();
+            RefreshFromEngine();
+            setWindowTitle(QString::fromLatin1(kTitle));
+            break;
+        case 1:
+            LoadCalculationFile();
+            break;
+        case 2:
+            SaveCalculationFile();
+            break;
+        case 4:
+            close();
+            break;
+        default:
+            break;
     }
+}
+
+QString& FrmCalc::LastFolder() {
+    static QString folder;
+    return folder;
+}
+
+QString FrmCalc::DialogFolder() {
+    if (!LastFolder().isEmpty() && QFileInfo(LastFolder()).isDir()) {
+        return LastFolder();
+    }
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return QFileInfo(documents).isDir() ? documents : QDir::homePath();
+}
+
+void FrmCalc::LoadCalculationFile() {
+    cOpenSaveFile dialog;
+    dialog.hwndOwner = this;
+    dialog.InitDir = DialogFolder();
+    dialog.FileMustExist = true;
+    dialog.Filter = QString::fromLatin1(kFileFilter);
+    if (dialog.ShowOpen() == 0) {
+        return;
+    }
+    LastFolder() = QFileInfo(dialog.FileName).absolutePath();
+    // The whole file is read and checked before anything changes, so a bad
+    // file leaves the grid, X and the caption as they were.
+    ParsedFile file =
+        tallimo::LoadCalculationFile(QFile::encodeName(dialog.FileName).toStdString());
+    if (file.error != FileError::None) {
+        ShowMessage(FileErrorMessage(file.error), MessageIcon::None);
+        return;
+    }
+    grid_.Reset(std::move(file.lines));
+    engine_.ContinueFromLastLine();
+    RefreshFromEngine();
+    setWindowTitle(QString::fromLatin1(kTitle) + QStringLiteral(" - ") + dialog.FileTitle());
+}
+
+void FrmCalc::SaveCalculationFile() {
+    if (engine_.State().OperatorPending) {
+        ShowMessage(kOperationInProgress, MessageIcon::None);
+        return;
+    }
+    if (grid_.GridLine() == 0) {
+        ShowMessage(kNothingToSave, MessageIcon::None);
+        return;
+    }
+    cOpenSaveFile dialog;
+    dialog.hwndOwner = this;
+    dialog.InitDir = DialogFolder();
+    dialog.OverWritePrompt = true;
+    dialog.DefaultExt = QStringLiteral("dat");
+    dialog.Filter = QString::fromLatin1(kFileFilter);
+    if (!dialog.ShowSave()) {
+        return;
+    }
+    LastFolder() = QFileInfo(dialog.FileName).absolutePath();
+    const std::span<const CalcLine> lines(grid_.Rows().data(),
+                                          static_cast<std::size_t>(grid_.GridLine()));
+    const FileError error =
+        tallimo::SaveCalculationFile(QFile::encodeName(dialog.FileName).toStdString(), lines);
+    if (error != FileError::None) {
+        ShowMessage(FileErrorMessage(error), MessageIcon::None);
+        return;
+    }
+    setWindowTitle(QString::fromLatin1(kTitle) + QStringLiteral(" - ") + dialog.FileTitle());
 }
 
 void FrmCalc::mnuEdit_Click(int index) {
@@ -516,8 +610,10 @@ void FrmCalc::ShowMessage(std::string_view text, MessageIcon icon) {
         messages_->ShowMessage(text, icon);
         return;
     }
+    // The texts break their lines the Windows way.
+    const QString shown = Q(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     QMessageBox box(icon == MessageIcon::Critical ? QMessageBox::Critical : QMessageBox::NoIcon,
-                    QString::fromLatin1(kTitle), Q(text), QMessageBox::Ok, this);
+                    QString::fromLatin1(kTitle), shown, QMessageBox::Ok, this);
     box.exec();
 }
 

@@ -88,6 +88,12 @@ class FrmCalc : public QMainWindow, private MessageSink, private TextPrompt {
     void StoreGridValueInMemory(int index);
 
     void mnuFich_Click(int index);
+    void LoadCalculationFile();
+    void SaveCalculationFile();
+    // The folder the file dialogs start in: the last one used in this run,
+    // else the user's documents.
+    static QString DialogFolder();
+    static QString& LastFolder();
     void mnuEdit_Click(int index);
 
     // MessageSink and TextPrompt: modal boxes titled "Tallimo".

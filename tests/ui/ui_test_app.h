@@ -2,6 +2,13 @@
 #pragma once
 
 #include <QApplication>
+#include <QString>
+#include <ostream>
+
+// Readable QString values in failure messages (found by argument lookup).
+inline void PrintTo(const QString& text, std::ostream* os) {
+    *os << '"' << text.toStdString() << '"';
+}
 
 namespace tallimo::testing {
 

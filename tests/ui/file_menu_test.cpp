@@ -1,0 +1,189 @@
+// "Grille vierge", "Ouvrir" and "Enregistrer" as a user meets them, with the
+// file dialog answered by the test.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "app/frm_calc.h"
+#include "appearance/ui/kst_gdi_ctl.h"
+#include "platform/c_open_save_file.h"
+#include "ui_test_app.h"
+
+namespace tallimo::testing {
+namespace {
+
+class Recorder : public MessageSink, public TextPrompt {
+  public:
+    void ShowMessage(std::string_view text, MessageIcon) override { messages.emplace_back(text); }
+    std::optional<std::string> AskText(std::string_view, std::string_view) override {
+        return std::nullopt;
+    }
+    std::vector<std::string> messages;
+};
+
+struct WithApp {
+    WithApp() { App(); }
+};
+
+class FileMenu : public ::testing::Test, private WithApp {
+  protected:
+    FileMenu() {
+        window.SetHostForTesting(&host, &host);
+        cOpenSaveFile::SetChooserForTesting([this](const cOpenSaveFile::Request& request) {
+            requests.push_back(request);
+            return answer.isEmpty() ? QStringList{} : QStringList{answer};
+        });
+    }
+    ~FileMenu() override { cOpenSaveFile::SetChooserForTesting({}); }
+
+    void Keys(FrmCalc& target, std::initializer_list<KeyId> keys) {
+        for (KeyId key : keys) {
+            QTest::mouseClick(target.KeyControl(key), Qt::LeftButton, {}, QPoint(13, 13));
+        }
+    }
+    void Save() { window.MenuItem("mnuFich2")->trigger(); }
+    void Open(FrmCalc& target) { target.MenuItem("mnuFich1")->trigger(); }
+    QString Path(const char* name) const { return folder.filePath(QString::fromLatin1(name)); }
+    void WriteFile(const char* name, const QByteArray& bytes) {
+        QFile file(Path(name));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+
+    QTemporaryDir folder;
+    Recorder host;
+    FrmCalc window;
+    QString answer;
+    std::vector<cOpenSaveFile::Request> requests;
+};
+
+TEST_F(FileMenu, SaveRefusesACalculationInProgressAndAnEmptyGrid) {
+    Save();
+    Keys(window, {KeyId::Chiffre3, KeyId::Operateur0});
+    Save();
+    ASSERT_EQ(host.messages.size(), 2u);
+    EXPECT_EQ(host.messages[0], "La grille de calculs est vide.\r\nAucune donnée à enregistrer.");
+    EXPECT_EQ(host.messages[1],
+              "Une opération est en cours.\r\nTerminez la ou annulez la avant de poursuivre.");
+    EXPECT_TRUE(requests.empty()) << "no dialog";
+}
+
+TEST_F(FileMenu, SavedGridReopensAndTheCalculationGoesOn) {
+    Keys(window,
+         {KeyId::Chiffre3, KeyId::Operateur0, KeyId::Chiffre4, KeyId::Egal, KeyId::Signe,
+          KeyId::Chiffre5, KeyId::Operateur0, KeyId::Cancel, KeyId::Chiffre7, KeyId::Decimal,
+          KeyId::Chiffre5, KeyId::Operateur0, KeyId::Chiffre1, KeyId::Egal});
+    answer = Path("budget");  // the extension is added
+    Save();
+    ASSERT_EQ(requests.size(), 1u);
+    EXPECT_TRUE(requests[0].save);
+    EXPECT_EQ(requests[0].name_filters, QStringList{"Calculs (*.dat)"});
+    EXPECT_EQ(requests[0].default_suffix, "dat");
+    EXPECT_TRUE(requests[0].overwrite_prompt);
+    EXPECT_EQ(window.windowTitle(), "Tallimo - budget.dat");
+    ASSERT_TRUE(QFile::exists(Path("budget.dat")));
+    EXPECT_TRUE(host.messages.empty());
+
+    FrmCalc other;
+    Recorder other_host;
+    other.SetHostForTesting(&other_host, &other_host);
+    answer = Path("budget.dat");
+    Open(other);
+    EXPECT_EQ(requests.back().directory, folder.path()) << "starts in the folder last used";
+    EXPECT_TRUE(requests.back().file_must_exist);
+    EXPECT_EQ(other.windowTitle(), "Tallimo - budget.dat");
+    ASSERT_EQ(other.Grid().RowCount(), window.Grid().RowCount());
+    for (int r = 0; r < window.Grid().GridLine(); ++r) {
+        EXPECT_EQ(other.Grid().Row(r), window.Grid().Row(r)) << r;
+    }
+    EXPECT_EQ(other.Dial()->text(), "8,5");
+    Keys(other, {KeyId::Operateur0, KeyId::Chiffre2, KeyId::Egal});
+    const int n = other.Grid().GridLine();
+    EXPECT_EQ(other.Grid().Row(n - 2).Operation, "+");
+    EXPECT_EQ(other.Grid().Row(n - 1).Value, "10,5");
+    EXPECT_EQ(n, window.Grid().GridLine() + 2) << "no new first operand";
+}
+
+TEST_F(FileMenu, BadFilesLeaveEverythingAsItWas) {
+    Keys(window, {KeyId::Chiffre3, KeyId::Operateur0, KeyId::Chiffre4, KeyId::Egal});
+    window.setWindowTitle("Tallimo - avant.dat");
+    const std::vector<CalcLine> before = window.Grid().Rows();
+    WriteFile("autre.dat", "\"Autre chose\"\r\n\"1.5.0\"\r\n");
+    WriteFile("abime.dat", "\"Kestrone Application Virelle\"\r\n\"1.5.0\"\r\n0,\"\",\"3\r\n");
+    WriteFile("fin.dat",
+              "\"Kestrone Application Virelle\"\r\n\"1.5.0\"\r\n0,\"\",\"3\",\"\",\"\"\r\n"
+              "0,\"+\",\"abc\",\"\",\"\"\r\n");
+    const char* names[] = {"autre.dat", "abime.dat", "fin.dat", "absent.dat"};
+    for (const char* name : names) {
+        answer = Path(name);
+        Open(window);
+        EXPECT_EQ(window.Grid().Rows(), before) << name;
+        EXPECT_EQ(window.Dial()->text(), "7") << name;
+        EXPECT_EQ(window.windowTitle(), "Tallimo - avant.dat") << name;
+    }
+    const std::vector<std::string> expected = {
+        "Format de fichier erroné.", "Une erreur s'est produite lors de l'ouverture du fichier.",
+        "Une erreur s'est produite lors de l'ouverture du fichier.",
+        "Une erreur s'est produite lors de l'ouverture du fichier."};
+    EXPECT_EQ(host.messages, expected);
+}
+
+TEST_F(FileMenu, EmptyFileAndCancelledLastLine) {
+    WriteFile("vide.dat", "\"Kestrone Application Virelle\"\r\n\"1.5.0\"\r\n");
+    WriteFile("annule.dat",
+              "\"Kestrone Application Virelle\"\r\n\"1.4.2\"\r\n0,\"\",\"3\",\"\",\"\"\r\n"
+              "3,\"\",\"Annulation\",\"\",\"\"\r\n");
+    Keys(window, {KeyId::Chiffre9, KeyId::Operateur0});
+    answer = Path("vide.dat");
+    Open(window);
+    EXPECT_EQ(window.Grid().GridLine(), 0);
+    EXPECT_EQ(window.Engine().State().Entry, EntryState::Cleared);
+    EXPECT_FALSE(window.Engine().State().OperatorPending);
+    answer = Path("annule.dat");
+    Open(window);
+    EXPECT_EQ(window.Grid().GridLine(), 2);
+    EXPECT_EQ(window.Dial()->text(), "0");
+    EXPECT_EQ(window.Engine().State().Entry, EntryState::Cleared);
+    EXPECT_TRUE(host.messages.empty());
+}
+
+TEST_F(FileMenu, FailedSaveKeepsTheOldFileAndTheCaption) {
+    Keys(window, {KeyId::Chiffre3, KeyId::Operateur0, KeyId::Chiffre4, KeyId::Egal});
+    answer = Path("absent/calcul.dat");
+    Save();
+    ASSERT_EQ(host.messages.size(), 1u);
+    EXPECT_EQ(host.messages[0], "Une erreur s'est produite lors de la sauvegarde.");
+    EXPECT_EQ(window.windowTitle(), "Tallimo");
+    answer.clear();  // cancelled: nothing at all
+    Save();
+    EXPECT_EQ(host.messages.size(), 1u);
+}
+
+TEST_F(FileMenu, BlankGridStartsAgain) {
+    Keys(window, {KeyId::Chiffre3, KeyId::Operateur0, KeyId::Chiffre4, KeyId::Egal});
+    answer = Path("a.dat");
+    Save();
+    window.MenuItem("mnuFich0")->trigger();
+    EXPECT_EQ(window.Grid().GridLine(), 0);
+    EXPECT_EQ(window.Dial()->text(), "0");
+    EXPECT_EQ(window.windowTitle(), "Tallimo");
+    EXPECT_EQ(window.Engine().State().Entry, EntryState::Cleared);
+    EXPECT_EQ(window.MenuItem("mnuFich0")->shortcut(), QKeySequence("Ctrl+G"));
+}
+
+TEST_F(FileMenu, FirstDialogStartsInTheDocumentsFolder) {
+    answer.clear();
+    Open(window);
+    ASSERT_EQ(requests.size(), 1u);
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    EXPECT_EQ(requests[0].directory, QDir(documents).exists() ? documents : QDir::homePath());
+}
+
+}  // namespace
+}  // namespace tallimo::testing
