@@ -1,0 +1,78 @@
+// The calculator window with a large grid: a calculation file of N lines is
+// opened through the file menu, then each iteration types a digit and "+"
+// on the keypad (one recorded line, the new open row scrolled into view) and
+// lets the window repaint. Compares N = 10 with N = 100 000.
+#include <benchmark/benchmark.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QTemporaryDir>
+#include <QTest>
+#include <fstream>
+
+#include "app/frm_calc.h"
+#include "appearance/ui/kst_gdi_ctl.h"
+#include "platform/c_open_save_file.h"
+
+namespace {
+
+using namespace tallimo;
+
+QString WriteFile(const QTemporaryDir& dir, int lines) {
+    const QString path = dir.filePath(QStringLiteral("grand.dat"));
+    std::ofstream out(path.toStdString(), std::ios::binary);
+    out << "\"Kestrone Application Virelle\"\r\n\"1.5.0\"\r\n0,\"\",\"1\",\"\",\"\"\r\n";
+    for (int i = 1; i < lines - 1; ++i) {
+        out << "0,\"+\",\"1\",\"\",\"\"\r\n";
+    }
+    out << "2,\"=\",\"" << lines - 1 << "\",\"\",\"\"\r\n";
+    return path;
+}
+
+void BM_KeyStepWithLargeGrid(benchmark::State& state) {
+    QTemporaryDir dir;
+    const QString path = WriteFile(dir, static_cast<int>(state.range(0)));
+    FrmCalc window;
+    window.show();
+    cOpenSaveFile::SetChooserForTesting(
+        [&](const cOpenSaveFile::Request&) { return QStringList{path}; });
+    window.MenuItem("mnuFich1")->trigger();
+    cOpenSaveFile::SetChooserForTesting({});
+    QApplication::processEvents();
+    KstGdiCtl* one = window.KeyControl(KeyId::Chiffre1);
+    KstGdiCtl* plus = window.KeyControl(KeyId::Operateur0);
+    for (auto _ : state) {
+        QTest::mouseClick(one, Qt::LeftButton, {}, QPoint(13, 13));
+        QTest::mouseClick(plus, Qt::LeftButton, {}, QPoint(13, 13));
+        QApplication::processEvents();
+    }
+    state.counters["lines"] = window.Grid().GridLine();
+}
+BENCHMARK(BM_KeyStepWithLargeGrid)->Arg(10)->Arg(100000)->Unit(benchmark::kMicrosecond);
+
+// Opening the file itself, grid view included.
+void BM_OpenLargeFileIntoTheWindow(benchmark::State& state) {
+    QTemporaryDir dir;
+    const QString path = WriteFile(dir, static_cast<int>(state.range(0)));
+    FrmCalc window;
+    window.show();
+    cOpenSaveFile::SetChooserForTesting(
+        [&](const cOpenSaveFile::Request&) { return QStringList{path}; });
+    for (auto _ : state) {
+        window.MenuItem("mnuFich1")->trigger();
+        QApplication::processEvents();
+    }
+    cOpenSaveFile::SetChooserForTesting({});
+}
+BENCHMARK(BM_OpenLargeFileIntoTheWindow)->Arg(100000)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
