@@ -10,31 +10,15 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "app/frm_calc.h"
-#include "appearance/ui/kst_gdi_ctl.h"
 #include "platform/c_open_save_file.h"
-#include "ui_test_app.h"
+#include "window_fixture.h"
 
 namespace tallimo::testing {
 namespace {
 
-class Recorder : public MessageSink, public TextPrompt {
-  public:
-    void ShowMessage(std::string_view text, MessageIcon) override { messages.emplace_back(text); }
-    std::optional<std::string> AskText(std::string_view, std::string_view) override {
-        return std::nullopt;
-    }
-    std::vector<std::string> messages;
-};
-
-struct WithApp {
-    WithApp() { App(); }
-};
-
-class FileMenu : public ::testing::Test, private WithApp {
+class FileMenu : public WindowTest {
   protected:
     FileMenu() {
-        window.SetHostForTesting(&host, &host);
         cOpenSaveFile::SetChooserForTesting([this](const cOpenSaveFile::Request& request) {
             requests.push_back(request);
             return answer.isEmpty() ? QStringList{} : QStringList{answer};
@@ -42,11 +26,6 @@ class FileMenu : public ::testing::Test, private WithApp {
     }
     ~FileMenu() override { cOpenSaveFile::SetChooserForTesting({}); }
 
-    void Keys(FrmCalc& target, std::initializer_list<KeyId> keys) {
-        for (KeyId key : keys) {
-            QTest::mouseClick(target.KeyControl(key), Qt::LeftButton, {}, QPoint(13, 13));
-        }
-    }
     void Save() { window.MenuItem("mnuFich2")->trigger(); }
     void Open(FrmCalc& target) { target.MenuItem("mnuFich1")->trigger(); }
     QString Path(const char* name) const { return folder.filePath(QString::fromLatin1(name)); }
@@ -57,15 +36,13 @@ class FileMenu : public ::testing::Test, private WithApp {
     }
 
     QTemporaryDir folder;
-    Recorder host;
-    FrmCalc window;
     QString answer;
     std::vector<cOpenSaveFile::Request> requests;
 };
 
 TEST_F(FileMenu, SaveRefusesACalculationInProgressAndAnEmptyGrid) {
     Save();
-    Keys(window, {KeyId::Chiffre3, KeyId::Operateur0});
+    Keys({KeyId::Chiffre3, KeyId::Operateur0});
     Save();
     ASSERT_EQ(host.messages.size(), 2u);
     EXPECT_EQ(host.messages[0], "La grille de calculs est vide.\r\nAucune donnée à enregistrer.");
@@ -75,8 +52,7 @@ TEST_F(FileMenu, SaveRefusesACalculationInProgressAndAnEmptyGrid) {
 }
 
 TEST_F(FileMenu, SavedGridReopensAndTheCalculationGoesOn) {
-    Keys(window,
-         {KeyId::Chiffre3, KeyId::Operateur0, KeyId::Chiffre4, KeyId::Egal, KeyId::Signe,
+    Keys({KeyId::Chiffre3, KeyId::Operateur0, KeyId::Chiffre4, KeyId::Egal, KeyId::Signe,
           KeyId::Chiffre5, KeyId::Operateur0, KeyId::Cancel, KeyId::Chiffre7, KeyId::Decimal,
           KeyId::Chiffre5, KeyId::Operateur0, KeyId::Chiffre1, KeyId::Egal});
     answer = Path("budget");  // the extension is added
@@ -103,7 +79,9 @@ TEST_F(FileMenu, SavedGridReopensAndTheCalculationGoesOn) {
         EXPECT_EQ(other.Grid().Row(r), window.Grid().Row(r)) << r;
     }
     EXPECT_EQ(other.Dial()->text(), "8,5");
-    Keys(other, {KeyId::Operateur0, KeyId::Chiffre2, KeyId::Egal});
+    for (KeyId key : {KeyId::Operateur0, KeyId::Chiffre2, KeyId::Egal}) {
+        QTest::mouseClick(other.KeyControl(key), Qt::LeftButton, {}, QPoint(13, 13));
+    }
     const int n = other.Grid().GridLine();
     EXPECT_EQ(other.Grid().Row(n - 2).Operation, "+");
     EXPECT_EQ(other.Grid().Row(n - 1).Value, "10,5");
@@ -111,7 +89,7 @@ TEST_F(FileMenu, SavedGridReopensAndTheCalculationGoesOn) {
 }
 
 TEST_F(FileMenu, BadFilesLeaveEverythingAsItWas) {
-    Keys(window, {KeyId::Chiffre3, KeyId::Operateur0, KeyId::Chiffre4, KeyId::Egal});
+    Keys({KeyId::Chiffre3, KeyId::Operateur0, KeyId::Chiffre4, KeyId::Egal});
     window.setWindowTitle("Tallimo - avant.dat");
     const std::vector<CalcLine> before = window.Grid().Rows();
     WriteFile("autre.dat", "\"Autre chose\"\r\n\"1.5.0\"\r\n");
@@ -139,7 +117,7 @@ TEST_F(FileMenu, EmptyFileAndCancelledLastLine) {
     WriteFile("annule.dat",
               "\"Kestrone Application Virelle\"\r\n\"1.4.2\"\r\n0,\"\",\"3\",\"\",\"\"\r\n"
               "3,\"\",\"Annulation\",\"\",\"\"\r\n");
-    Keys(window, {KeyId::Chiffre9, KeyId::Operateur0});
+    Keys({KeyId::Chiffre9, KeyId::Operateur0});
     answer = Path("vide.dat");
     Open(window);
     EXPECT_EQ(window.Grid().GridLine(), 0);
@@ -154,7 +132,7 @@ TEST_F(FileMenu, EmptyFileAndCancelledLastLine) {
 }
 
 TEST_F(FileMenu, FailedSaveKeepsTheOldFileAndTheCaption) {
-    Keys(window, {KeyId::Chiffre3, KeyId::Operateur0, KeyId::Chiffre4, KeyId::Egal});
+    Keys({KeyId::Chiffre3, KeyId::Operateur0, KeyId::Chiffre4, KeyId::Egal});
     answer = Path("absent/calcul.dat");
     Save();
     ASSERT_EQ(host.messages.size(), 1u);
@@ -166,7 +144,7 @@ TEST_F(FileMenu, FailedSaveKeepsTheOldFileAndTheCaption) {
 }
 
 TEST_F(FileMenu, BlankGridStartsAgain) {
-    Keys(window, {KeyId::Chiffre3, KeyId::Operateur0, KeyId::Chiffre4, KeyId::Egal});
+    Keys({KeyId::Chiffre3, KeyId::Operateur0, KeyId::Chiffre4, KeyId::Egal});
     answer = Path("a.dat");
     Save();
     window.MenuItem("mnuFich0")->trigger();

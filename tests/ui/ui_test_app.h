@@ -1,4 +1,4 @@
-// The one QApplication of the widget tests, created on first use.
+// The one QApplication of the widget tests.
 #pragma once
 
 #include <QApplication>
@@ -12,15 +12,7 @@ inline void PrintTo(const QString& text, std::ostream* os) {
 
 namespace tallimo::testing {
 
-inline QApplication& App() {
-    if (auto* app = qobject_cast<QApplication*>(QCoreApplication::instance())) {
-        return *app;
-    }
-    static int argc = 1;
-    static char name[] = "ui_test";
-    static char* argv[] = {name, nullptr};
-    static QApplication app(argc, argv);
-    return app;
-}
+// The application that the widget tests' main created.
+inline QApplication& App() { return *qobject_cast<QApplication*>(QCoreApplication::instance()); }
 
 }  // namespace tallimo::testing
