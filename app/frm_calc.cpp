@@ -335,10 +335,12 @@ void FrmCalc::ToggleGridMode() {
     flxCalc_->setEnabled(entering);
     if (entering) {
         flxCalc_->setFocus();
-        if (!flxCalc_->currentIndex().isValid()) {
-            flxCalc_->setCurrentIndex(model_->index(grid_.GridLine(), 0));
-        }
+        const QModelIndex current = flxCalc_->currentIndex();
+        flxCalc_->setCurrentIndex(current.isValid() ? current : model_->index(grid_.GridLine(), 0));
     } else {
+        // The current row stays for the next visit, without a highlight
+        // that would mean nothing in calculator mode.
+        flxCalc_->selectionModel()->clearSelection();
         setFocus();
     }
 }
