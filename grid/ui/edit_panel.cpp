@@ -76,6 +76,14 @@ EditPanel::EditPanel(CalcGrid& grid, MessageSink& messages, TextPrompt& prompt, 
     connect(txtCommentaire_, &QPlainTextEdit::textChanged, this,
             [this] { comment_changed_ = true; });
 
+    // Frame captions sit on the frame's top line, so that the boxes placed
+    // 16 pixels below a frame's top stand clear inside it.
+    for (QGroupBox* frame : {fraFonction_, fraOperation_, fraCommentaire_}) {
+        frame->setStyleSheet(QStringLiteral(
+            "QGroupBox { border: 1px solid palette(mid); border-radius: 2px; margin-top: 7px; }"
+            "QGroupBox::title { subcontrol-origin: margin; left: 6px; padding: 0 2px; }"));
+    }
+
     const char* captions[] = {"&Supprimer", "&OK", "&Annuler"};
     const int lefts[] = {120, 1560, 3000};
     for (int i = 0; i < 3; ++i) {
