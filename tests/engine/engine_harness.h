@@ -3,13 +3,13 @@
 #pragma once
 
 #include <deque>
+#include <map>
 #include <optional>
 #include <sstream>
 #include <string>
 #include <vector>
 
 #include "engine/calc_engine.h"
-#include "engine/operators.h"
 
 namespace tallimo::testing {
 
@@ -66,49 +66,48 @@ inline std::string GridText(const CalcGrid& grid) {
 // "f:NAME" a function by its grid name ("f:0,00" is the right click on Int);
 // "M1".."M5" store, "RM1".."RM5" recall.
 inline std::vector<KeyPress> ParseKeys(const std::string& script) {
+    static const std::map<std::string, KeyPress> kTokens = {{"+", {Key::Operator, 0}},
+                                                            {"-", {Key::Operator, 1}},
+                                                            {"x", {Key::Operator, 2}},
+                                                            {"/", {Key::Operator, 3}},
+                                                            {"Mod", {Key::Operator, 4}},
+                                                            {"x^y", {Key::Operator, 5}},
+                                                            {"Logn", {Key::Operator, 6}},
+                                                            {"=", {Key::Equals}},
+                                                            {"+/-", {Key::Sign}},
+                                                            {"BS", {Key::Backspace}},
+                                                            {"CE", {Key::CancelEntry}},
+                                                            {"C", {Key::Cancel}},
+                                                            {"Pi", {Key::Constant}},
+                                                            {"f:Euros", {Key::Function, 0}},
+                                                            {"f:Francs", {Key::Function, 1}},
+                                                            {"f:Int", {Key::Function, 2}},
+                                                            {"f:0,00", {Key::Function, 2, 2}},
+                                                            {"f:RCarrée", {Key::Function, 3}},
+                                                            {"f:Carré", {Key::Function, 4}},
+                                                            {"f:Cube", {Key::Function, 5}},
+                                                            {"f:1/x", {Key::Function, 6}},
+                                                            {"f:Log", {Key::Function, 7}},
+                                                            {"f:e^x", {Key::Function, 7, 2}},
+                                                            {"f:Décimal", {Key::Function, 8}},
+                                                            {"f:Arrond", {Key::Function, 8, 2}},
+                                                            {"f:Cos", {Key::Function, 9}},
+                                                            {"f:Sin", {Key::Function, 10}},
+                                                            {"f:Tan", {Key::Function, 11}}};
     std::vector<KeyPress> keys;
     std::istringstream in(script);
     std::string token;
-    static const char* const kFunctions[][3] = {
-        {"Euros", "0", "1"},   {"Francs", "1", "1"}, {"Int", "2", "1"},     {"0,00", "2", "2"},
-        {"RCarrée", "3", "1"}, {"Carré", "4", "1"},  {"Cube", "5", "1"},    {"1/x", "6", "1"},
-        {"Log", "7", "1"},     {"e^x", "7", "2"},    {"Décimal", "8", "1"}, {"Arrond", "8", "2"},
-        {"Cos", "9", "1"},     {"Sin", "10", "1"},   {"Tan", "11", "1"}};
     while (in >> token) {
-        if (token.rfind("f:", 0) == 0) {
-            const std::string name = token.substr(2);
-            for (const auto& f : kFunctions) {
-                if (name == f[0]) {
-                    keys.push_back({Key::Function, std::stoi(f[1]), std::stoi(f[2])});
-                }
-            }
-        } else if (token == "Logn") {
-            keys.push_back({Key::Operator, 6, 1});
-        } else if (auto op = OperatorIndex(token)) {
-            keys.push_back({Key::Operator, *op, 1});
-        } else if (token == "=") {
-            keys.push_back({Key::Equals, 0, 1});
-        } else if (token == "+/-") {
-            keys.push_back({Key::Sign, 0, 1});
-        } else if (token == "BS") {
-            keys.push_back({Key::Backspace, 0, 1});
-        } else if (token == "CE") {
-            keys.push_back({Key::CancelEntry, 0, 1});
-        } else if (token == "C") {
-            keys.push_back({Key::Cancel, 0, 1});
-        } else if (token == "Pi") {
-            keys.push_back({Key::Constant, 0, 1});
+        if (const auto known = kTokens.find(token); known != kTokens.end()) {
+            keys.push_back(known->second);
         } else if (token.size() == 2 && token[0] == 'M') {
             keys.push_back({Key::Memory, token[1] - '1', 1});
         } else if (token.size() == 3 && token.rfind("RM", 0) == 0) {
             keys.push_back({Key::Memory, token[2] - '1', 2});
         } else {
             for (char c : token) {
-                if (c == ',') {
-                    keys.push_back({Key::DecimalComma, 0, 1});
-                } else {
-                    keys.push_back({Key::Digit, c - '0', 1});
-                }
+                keys.push_back(c == ',' ? KeyPress{Key::DecimalComma}
+                                        : KeyPress{Key::Digit, c - '0'});
             }
         }
     }
