@@ -39,9 +39,8 @@ constexpr std::string_view kOperationInProgress =
 constexpr std::string_view kNothingToSave =
     "La grille de calculs est vide.\r\nAucune donnée à enregistrer.";
 
-// Twips to device-independent pixels, 15 twips a pixel.
 constexpr int Px(int twips) {
-    return (twips + kTwipsPerPixel / 2) / kTwipsPerPixel;
+    return TwipsToPixels(twips);
 }
 
 QString Q(std::string_view text) {

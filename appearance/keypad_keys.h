@@ -74,6 +74,11 @@ std::string ObjectName(KeyId key);
 // screen density, which device-independent pixels stand for.
 inline constexpr int kTwipsPerPixel = 15;
 
+// A length in twips as device-independent pixels, to the nearest pixel.
+constexpr int TwipsToPixels(int twips) {
+    return (twips + kTwipsPerPixel / 2) / kTwipsPerPixel;
+}
+
 // The key's top-left corner in twips, relative to the window's client area.
 struct TwipPoint {
     int x = 0;

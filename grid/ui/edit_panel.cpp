@@ -6,6 +6,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
+#include "appearance/keypad_keys.h"
 #include "engine/functions.h"
 #include "engine/operators.h"
 #include "grid/calc_file.h"
