@@ -1,136 +1,57 @@
 // The edit panel driven as a user would: grid mode by the grid key, a line
 // opened by Enter or a double-click, the boxes typed into, the buttons
-// clicked.
-#include <gtest/gtest.h>
-
+// clicked. The recalculation rules themselves are proven on the grid alone.
 #include <QComboBox>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTableView>
-#include <QTest>
-#include <deque>
+#include <map>
 
-#include "app/frm_calc.h"
-#include "appearance/ui/kst_gdi_ctl.h"
-#include "engine/number_text.h"
 #include "grid/ui/edit_panel.h"
-#include "ui_test_app.h"
+#include "window_fixture.h"
 
 namespace tallimo::testing {
 namespace {
 
-struct Message {
-    std::string text;
-    MessageIcon icon;
-    bool operator==(const Message&) const = default;
-};
-
-class Recorder : public MessageSink, public TextPrompt {
-  public:
-    void ShowMessage(std::string_view text, MessageIcon icon) override {
-        messages.push_back({std::string(text), icon});
-    }
-    std::optional<std::string> AskText(std::string_view prompt,
-                                       std::string_view default_answer) override {
-        prompts.push_back(std::string(prompt) + "|" + std::string(default_answer));
-        if (answers.empty()) {
-            ADD_FAILURE() << "unexpected question";
-            return std::nullopt;
-        }
-        std::optional<std::string> answer = answers.front();
-        answers.pop_front();
-        return answer;
-    }
-    std::vector<Message> messages;
-    std::vector<std::string> prompts;
-    std::deque<std::optional<std::string>> answers;
-};
-
-struct WithApp {
-    WithApp() { App(); }
-};
-
-// Operation and value of a row, as the view shows them.
-using Shown = std::pair<std::string, std::string>;
-using Rows = std::vector<Shown>;
-
-enum class Open { ByEnter, ByDoubleClick };
-
-class EditPanelWindow : public ::testing::Test, private WithApp {
+class EditPanelTest : public WindowTest {
   protected:
-    EditPanelWindow() {
-        window.SetHostForTesting(&host, &host);
-        window.show();
-        window.activateWindow();
-        EXPECT_TRUE(QTest::qWaitForWindowActive(&window));
-    }
-
-    // Keys of the keypad: digits, + - x /, '=', 's' the sign, 'q' the square,
-    // 'c' the reset.
+    EditPanelTest() { EXPECT_TRUE(QTest::qWaitForWindowActive(&window)); }  // for the focus
+    // Keypad keys: digits, + x /, '=', 's' the sign, 'q' the square,
+    // 'c' the reset, 'g' the grid key.
     void Type(std::string_view script) {
+        static const std::map<char, KeyId> named = {
+            {'+', KeyId::Operateur0}, {'x', KeyId::Operateur2}, {'/', KeyId::Operateur3},
+            {'=', KeyId::Egal},       {'s', KeyId::Signe},      {'q', KeyId::Fonction4},
+            {'c', KeyId::Cancel},     {'g', KeyId::Grille}};
         for (const char c : script) {
-            KeyId key = KeyId::Cancel;
-            if (c >= '0' && c <= '9') {
-                key = static_cast<KeyId>(static_cast<int>(KeyId::Chiffre0) + (c - '0'));
-            } else if (const auto op = std::string_view("+-x/").find(c); op != std::string::npos) {
-                key =
-                    static_cast<KeyId>(static_cast<int>(KeyId::Operateur0) + static_cast<int>(op));
-            } else if (c == '=') {
-                key = KeyId::Egal;
-            } else if (c == 's') {
-                key = KeyId::Signe;
-            } else if (c == 'q') {
-                key = KeyId::Fonction4;
-            }
-            QTest::mouseClick(window.KeyControl(key), Qt::LeftButton, {}, QPoint(13, 13));
+            Click(c >= '0' && c <= '9' ? KeyAt(KeyNumber(KeyId::Chiffre0) + c - '0') : named.at(c));
         }
-    }
-    void EnterGridMode(std::string_view script) {
-        Type(script);
-        QTest::mouseClick(window.KeyControl(KeyId::Grille), Qt::LeftButton, {}, QPoint(13, 13));
-        ASSERT_TRUE(window.InGridMode());
     }
     QModelIndex Index(int row, int column = 0) const {
         return window.GridView()->model()->index(row, column);
     }
-    void OpenRow(int row, Open how = Open::ByEnter) {
-        QTableView* view = window.GridView();
-        if (how == Open::ByEnter) {
-            view->setCurrentIndex(Index(row));
-            QTest::keyClick(view, Qt::Key_Return);
-        } else {
-            // Through the platform, as a real double-click: its first press
-            // makes the row current, without setCurrentIndex.
-            const QPoint centre = view->visualRect(Index(row, 1)).center();
-            QTest::mouseDClick(window.windowHandle(), Qt::LeftButton, {},
-                               view->viewport()->mapTo(&window, centre));
-        }
+    void OpenRow(int row) {  // by Enter
+        window.GridView()->setCurrentIndex(Index(row));
+        QTest::keyClick(window.GridView(), Qt::Key_Return);
     }
-    void Replace(QLineEdit* box, const char* text) {
-        box->selectAll();
-        QTest::keyClicks(box, QString::fromUtf8(text));
+    // Through the window, so that the press makes the row current.
+    void DoubleClick(int row) {
+        const QWidget* viewport = window.GridView()->viewport();
+        const QPoint centre = window.GridView()->visualRect(Index(row, 1)).center();
+        QTest::mouseDClick(window.windowHandle(), Qt::LeftButton, {},
+                           viewport->mapTo(&window, centre));
     }
     void Button(int index) { QTest::mouseClick(panel->ActionButton(index), Qt::LeftButton); }
-    Rows Shown() const {
-        const QAbstractItemModel* model = window.GridView()->model();
-        Rows rows;
-        for (int r = 0; r + 1 < model->rowCount(); ++r) {
-            rows.emplace_back(Index(r, 0).data().toString().toStdString(),
-                              Index(r, 1).data().toString().toStdString());
+    // Operation and value of each row the view shows, the empty open row
+    // last: "3; + 4; = 7; ".
+    QString Shown() const {
+        QStringList rows;
+        for (int r = 0; r < window.GridView()->model()->rowCount(); ++r) {
+            rows << (Index(r, 0).data().toString() + " " + Index(r, 1).data().toString()).trimmed();
         }
-        EXPECT_EQ(Index(model->rowCount() - 1, 1).data().toString(), "") << "the open row";
-        return rows;
-    }
-    std::string Dial() const { return window.Dial()->text().toStdString(); }
-    std::vector<CalcLine> Lines() const {
-        std::vector<CalcLine> lines;
-        for (int r = 0; r < window.Grid().RowCount(); ++r) {
-            lines.push_back(window.Grid().Row(r));
-        }
-        return lines;
+        return rows.join("; ");
     }
     void ExpectClosed() const {
         EXPECT_FALSE(panel->IsOpen());
@@ -138,310 +59,172 @@ class EditPanelWindow : public ::testing::Test, private WithApp {
         EXPECT_EQ(QApplication::focusWidget(), window.GridView());
     }
 
-    Recorder host;
-    FrmCalc window;
     EditPanel* panel = window.Panel();
 };
 
-enum class Focus { FunctionBox, OperatorBox, OperandBox, CommentBox };
-
-struct Placement {
-    const char* kind;
-    int row;
-    Open how;
-    const char* caption;
-    QPoint function_frame;  // (-1, -1): hidden
-    QPoint operator_frame;
-    QPoint comment_frame;
-    bool can_delete;
-    bool operator_enabled;
-    Focus focus;
-    const char* name;  // in the function or operator box
-    const char* operand;
-};
-
-TEST_F(EditPanelWindow, EachKindOfLineOpensItsOwnFramesAndFocus) {
-    EnterGridMode("3+4=s");  // 3 | + 4 | = 7 | +/- -7
-    const QPoint hidden(-1, -1);
-    // Each case follows the previous one in the same window, so that a
-    // button or box left disabled by one line shows on the next.
-    // clang-format off
-    const Placement cases[] = {
-        {"function", 3, Open::ByEnter, "Edition de la ligne: +/- -7",
-         {8, 24}, hidden, {8, 77}, true, true, Focus::FunctionBox, "+/-", ""},
-        {"result", 2, Open::ByDoubleClick, "Edition de la ligne: = 7",
-         hidden, hidden, {8, 24}, false, true, Focus::CommentBox, "", ""},
-        {"first operand", 0, Open::ByDoubleClick, "Edition de la ligne:  3",
-         hidden, {8, 24}, {8, 108}, true, false, Focus::OperandBox, "", "3"},
-        {"operator", 1, Open::ByEnter, "Edition de la ligne: + 4",
-         hidden, {8, 24}, {8, 108}, true, true, Focus::OperatorBox, "+", "4"},
+TEST_F(EditPanelTest, EachKindOfLineOpensItsOwnFramesAndFocus) {
+    Type("3+4=sg");  // 3 | + 4 | = 7 | +/- -7
+    enum Focus { kFunction, kOperator, kOperand, kComment };
+    struct Case {
+        int row;
+        const char* caption;                          // after "Edition de la ligne: "
+        int function_top, operator_top, comment_top;  // frames at x 8; -1: hidden
+        bool can_delete, operator_enabled;
+        Focus focus;
+        const char *name, *operand;  // in the boxes of the frames shown
     };
-    // clang-format on
-    const std::vector<CalcLine> before = Lines();
-    for (const Placement& c : cases) {
-        SCOPED_TRACE(c.kind);
-        OpenRow(c.row, c.how);
+    // In one window, so that a box or button left disabled by one line shows
+    // on the next.
+    const Case cases[] = {
+        {3, "+/- -7", 24, -1, 77, true, true, kFunction, "+/-", ""},
+        {2, "= 7", -1, -1, 24, false, true, kComment, "", ""},
+        {0, " 3", -1, 24, 108, true, false, kOperand, "", "3"},
+        {1, "+ 4", -1, 24, 108, true, true, kOperator, "+", "4"},
+    };
+    const QWidget* focus[] = {panel->FunctionBox(), panel->OperatorBox(), panel->OperandBox(),
+                              panel->CommentBox()};
+    auto top = [](QWidget* frame) { return frame->isVisible() ? frame->y() : -1; };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.caption);
+        DoubleClick(c.row);
         ASSERT_TRUE(panel->IsOpen());
         EXPECT_EQ(panel->geometry(), QRect(0, 0, 297, 361));
-        EXPECT_EQ(panel->title().toStdString(), c.caption);
+        EXPECT_EQ(panel->title(), QString("Edition de la ligne: ") + c.caption);
         EXPECT_FALSE(window.GridView()->isEnabled());
         EXPECT_EQ(window.GridView()->currentIndex().row(), c.row);
-        auto place = [&](QWidget* frame) { return frame->isVisible() ? frame->pos() : hidden; };
-        EXPECT_EQ(place(panel->FunctionFrame()), c.function_frame);
-        EXPECT_EQ(place(panel->OperatorFrame()), c.operator_frame);
-        EXPECT_EQ(place(panel->CommentFrame()), c.comment_frame);
+        EXPECT_EQ(top(panel->FunctionFrame()), c.function_top);
+        EXPECT_EQ(top(panel->OperatorFrame()), c.operator_top);
+        EXPECT_EQ(top(panel->CommentFrame()), c.comment_top);
         EXPECT_EQ(panel->ActionButton(0)->isEnabled(), c.can_delete);
-        EXPECT_TRUE(panel->ActionButton(1)->isEnabled());
-        EXPECT_TRUE(panel->ActionButton(1)->isDefault());
-        if (c.operator_frame != hidden) {
+        if (c.function_top >= 0) {
+            EXPECT_EQ(panel->FunctionBox()->currentText(), c.name);
+        } else if (c.operator_top >= 0) {
+            EXPECT_EQ(panel->OperatorBox()->currentText(), c.name);
+            EXPECT_EQ(panel->OperandBox()->text(), c.operand);
             EXPECT_EQ(panel->OperatorBox()->isEnabled(), c.operator_enabled);
-            EXPECT_EQ(panel->OperatorBox()->currentText().toStdString(), c.name);
-            EXPECT_EQ(panel->OperandBox()->text().toStdString(), c.operand);
-        } else if (c.function_frame != hidden) {
-            EXPECT_EQ(panel->FunctionBox()->currentText().toStdString(), c.name);
         }
-        EXPECT_TRUE(panel->CommentBox()->toPlainText().isEmpty());
-        const QWidget* focus[] = {panel->FunctionBox(), panel->OperatorBox(), panel->OperandBox(),
-                                  panel->CommentBox()};
-        EXPECT_EQ(QApplication::focusWidget(), focus[static_cast<int>(c.focus)]);
+        EXPECT_EQ(QApplication::focusWidget(), focus[c.focus]);
         Button(2);
         ExpectClosed();
-        EXPECT_FALSE(panel->FunctionFrame()->isVisible() || panel->OperatorFrame()->isVisible() ||
-                     panel->CommentFrame()->isVisible());
-    }
-    EXPECT_EQ(Lines(), before);
-    EXPECT_TRUE(host.messages.empty());
-}
-
-TEST_F(EditPanelWindow, CancellationLineAndOpenRowOpenNothing) {
-    EnterGridMode("3+4=5+c");  // 3 | + 4 | = 7 | 5 | Annulation | open row
-    const Message refused{"Ligne d'annulation. Edition impossible.", MessageIcon::None};
-    for (const Open how : {Open::ByEnter, Open::ByDoubleClick}) {
-        host.messages.clear();
-        OpenRow(4, how);
-        EXPECT_EQ(host.messages, std::vector<Message>{refused});
-        EXPECT_FALSE(panel->IsOpen());
-        EXPECT_TRUE(window.GridView()->isEnabled());
-        OpenRow(5, how);
-        EXPECT_EQ(host.messages.size(), 1u) << "the open row shows nothing";
-        EXPECT_FALSE(panel->IsOpen());
-        EXPECT_TRUE(window.GridView()->isEnabled());
     }
 }
 
-TEST_F(EditPanelWindow, OperandThatIsNoNumberKeepsThePanelOpen) {
-    EnterGridMode("3+4=");
+TEST_F(EditPanelTest, RefusedLineOrOperandShowsItsMessageAndTheCommentStays) {
+    Type("3+4=5+cg");  // 3 | + 4 | = 7 | 5 | Annulation | open row
+    OpenRow(4);        // the cancellation line
+    OpenRow(5);        // the open row: nothing
+    ExpectClosed();
     OpenRow(1);
-    QTest::keyClicks(panel->CommentBox(), "note");
-    Replace(panel->OperandBox(), "1.2.3");
+    QTest::keyClicks(panel->CommentBox(), "dit \"oui\"");
+    QTest::keyClick(panel->CommentBox(), Qt::Key_Return, Qt::ShiftModifier);
+    QTest::keyClicks(panel->CommentBox(), "fin");
+    QTest::keyClicks(panel->OperandBox(), ".2.3");  // after the 4
     Button(1);
-    EXPECT_EQ(host.messages, std::vector<Message>({{"Vous n'avez pas saisi une donnée valide.",
-                                                    MessageIcon::Critical}}));
+    EXPECT_EQ(host.messages,
+              std::vector<std::string>({"Ligne d'annulation. Edition impossible.",
+                                        "Vous n'avez pas saisi une donnée valide."}));
+    EXPECT_EQ(host.icons, std::vector({MessageIcon::None, MessageIcon::Critical}));
     ASSERT_TRUE(panel->IsOpen());
     EXPECT_FALSE(window.GridView()->isEnabled());
     EXPECT_EQ(QApplication::focusWidget(), panel->OperandBox());
-    EXPECT_EQ(panel->OperandBox()->text(), "1,2,3");
-    EXPECT_EQ(Shown(), Rows({{"", "3"}, {"+", "4"}, {"=", "7"}}));
-    EXPECT_EQ(window.Grid().Row(1).Comment, "          note") << "stored before the operand";
-    // Typed again, the operand goes through; Enter is the OK button.
-    Replace(panel->OperandBox(), "5");
+    EXPECT_EQ(panel->OperandBox()->text(), "4,2,3");
+    EXPECT_EQ(Shown(), "3; + 4; = 7; 5; Annulation; ");
+    // The operand is shown as read and selected: typing replaces it, and
+    // Enter is the OK button.
+    QTest::keyClicks(panel->OperandBox(), "5");
     QTest::keyClick(panel->OperandBox(), Qt::Key_Return);
     ExpectClosed();
-    EXPECT_EQ(Shown(), Rows({{"", "3"}, {"+", "5"}, {"=", "8"}}));
-    EXPECT_EQ(window.Grid().Row(1).Comment, "          note");
-    EXPECT_EQ(host.messages.size(), 1u);
+    EXPECT_EQ(Shown(), "3; + 5; = 8; 5; Annulation; ");
+    // Kept as the file keeps it, with its picture.
+    EXPECT_EQ(window.Grid().Row(1).Comment, "          dit ”oui”\r\nfin");
+    EXPECT_FALSE(Index(1, 2).data(Qt::DecorationRole).isNull());
+    DoubleClick(1);
+    EXPECT_EQ(panel->CommentBox()->toPlainText(), "dit ”oui”\nfin");
+    QTest::keyClick(panel->CommentBox(), Qt::Key_Return);  // OK too
+    ExpectClosed();
 }
 
-TEST_F(EditPanelWindow, CancelAfterTypingLeavesTheLineUnchanged) {
-    EnterGridMode("3+4=");
-    const std::vector<CalcLine> before = Lines();
-    for (const bool by_escape : {false, true}) {
-        SCOPED_TRACE(by_escape ? "Escape" : "click");
+TEST_F(EditPanelTest, AnnulerLeavesTheLineAndKeysNeverReachTheKeypad) {
+    Type("3+4=g");
+    const std::vector<CalcLine> before = window.Grid().Rows();
+    // nullptr: the button; otherwise Escape in that box.
+    for (QWidget* escape_in :
+         std::initializer_list<QWidget*>{nullptr, panel->CommentBox(), panel->OperandBox()}) {
+        SCOPED_TRACE(escape_in ? escape_in->objectName().toStdString() : "button");
         OpenRow(1);
         QTest::keyClick(panel->OperatorBox(), Qt::Key_Down);
-        QTest::keyClick(panel->OperatorBox(), Qt::Key_Down);
-        ASSERT_EQ(panel->OperatorBox()->currentText(), "x");
-        Replace(panel->OperandBox(), "9");
+        QTest::keyClicks(panel->OperandBox(), "9");
         QTest::keyClicks(panel->CommentBox(), "abc");
-        if (by_escape) {
-            QTest::keyClick(panel->CommentBox(), Qt::Key_Escape);
-        } else {
-            Button(2);
+        for (QWidget* target : std::initializer_list<QWidget*>{
+                 panel->ActionButton(1), panel->OperatorBox(), panel, &window}) {
+            QTest::keyClicks(target, "9g", Qt::KeypadModifier);
         }
+        EXPECT_EQ(panel->OperatorBox()->currentText() + panel->OperandBox()->text(), "-49");
+        QTest::qWait(150);  // longer than a key's pressed look
+        EXPECT_FALSE(window.KeysPending());
+        EXPECT_TRUE(window.InGridMode());
+        EXPECT_EQ(window.Dial()->text(), "7");
+        ASSERT_TRUE(panel->IsOpen());
+        escape_in ? QTest::keyClick(escape_in, Qt::Key_Escape) : Button(2);
         ExpectClosed();
-        EXPECT_EQ(Lines(), before);
-        EXPECT_EQ(Dial(), "7");
+        EXPECT_EQ(window.Grid().Rows(), before);
     }
 }
 
-TEST_F(EditPanelWindow, DigitsTypedInThePanelNeverReachTheKeypad) {
-    EnterGridMode("3+4=");
-    const std::vector<CalcLine> before = Lines();
-    OpenRow(1);
-    QWidget* targets[] = {panel->ActionButton(1), panel->OperatorBox(), panel, &window};
-    for (QWidget* target : targets) {
-        for (const auto& [key, text] : {std::pair{Qt::Key_9, "9"}, std::pair{Qt::Key_G, "g"}}) {
-            QKeyEvent press(QEvent::KeyPress, key, Qt::KeypadModifier, QString::fromLatin1(text));
-            QApplication::sendEvent(target, &press);
-        }
-    }
-    QTest::keyClicks(panel->OperandBox(), "9");
-    EXPECT_EQ(panel->OperandBox()->text(), "49") << "a digit in the operand box is typed";
-    QTest::qWait(150);  // longer than a key's pressed look
-    EXPECT_FALSE(window.KeysPending());
-    EXPECT_EQ(Dial(), "7");
-    EXPECT_TRUE(window.InGridMode());
-    EXPECT_TRUE(panel->IsOpen());
-    Button(2);
-    EXPECT_EQ(Lines(), before);
-}
-
-TEST_F(EditPanelWindow, CommentIsStoredAsTheFileKeepsIt) {
-    EnterGridMode("3+4=");
-    OpenRow(2);  // the result line: the focus is in the comment
-    QTest::keyClicks(QApplication::focusWidget(), "dit \"oui\"");
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return, Qt::ShiftModifier);
-    QTest::keyClicks(QApplication::focusWidget(), "fin");
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-    ExpectClosed();
-    EXPECT_EQ(window.Grid().Row(2).Comment, "          dit ”oui”\r\nfin");
-    EXPECT_FALSE(Index(2, 2).data(Qt::DecorationRole).isNull());
-    EXPECT_EQ(Shown(), Rows({{"", "3"}, {"+", "4"}, {"=", "7"}}));
-
-    OpenRow(2, Open::ByDoubleClick);
-    EXPECT_EQ(panel->CommentBox()->toPlainText(), "dit ”oui”\nfin");
-    panel->CommentBox()->selectAll();
-    QTest::keyClicks(panel->CommentBox(), "   ");
-    Button(1);
-    EXPECT_EQ(window.Grid().Row(2).Comment, "") << "spaces only remove the comment";
-    EXPECT_TRUE(Index(2, 2).data(Qt::DecorationRole).isNull());
-}
-
-struct OperandEdit {
+// An operand or a function changed, or the line deleted: the view, the
+// current row, the dial right after, and X back in calculator mode.
+struct Change {
+    const char* name;
     const char* script;
     int row;
-    const char* typed;
-    Rows after;
-    const char* dial;  // right after closing, still in grid mode
-};
-
-void PrintTo(const OperandEdit& c, std::ostream* os) {
-    *os << c.script << ", row " << c.row << " <- " << c.typed;
-}
-
-class OperandEdits : public EditPanelWindow, public ::testing::WithParamInterface<OperandEdit> {};
-
-TEST_P(OperandEdits, RecomputeTheChainAndXFollowsTheLastOne) {
-    const OperandEdit& c = GetParam();
-    EnterGridMode(c.script);
-    OpenRow(c.row, Open::ByDoubleClick);
-    Replace(panel->OperandBox(), c.typed);
-    Button(1);
-    ExpectClosed();
-    EXPECT_EQ(Shown(), c.after);
-    EXPECT_EQ(Dial(), c.dial);
-    EXPECT_TRUE(host.messages.empty()) << "no message box during a recalculation";
-    // The reopened line shows its new operand.
-    OpenRow(c.row);
-    EXPECT_EQ(panel->OperandBox()->text().toStdString(), c.after[c.row].second);
-    Button(2);
-    // Back in calculator mode X is the shown value: it carries on from there.
-    QTest::mouseClick(window.KeyControl(KeyId::Grille), Qt::LeftButton, {}, QPoint(13, 13));
-    EXPECT_EQ(Dial(), c.dial);
-    Type("+1=");
-    EXPECT_EQ(window.Grid().Row(window.Grid().GridLine() - 1).Operation, "=");
-    EXPECT_EQ(TextToNumber(Dial()), *TextToNumber(c.dial) + 1);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    EditPanel, OperandEdits,
-    ::testing::Values(OperandEdit{"3+4=", 1, "5.5", {{"", "3"}, {"+", "5,5"}, {"=", "8,5"}}, "8,5"},
-                      // Not the last chain: X and the display stay.
-                      OperandEdit{
-                          "3+4=10x2=",
-                          1,
-                          "5",
-                          {{"", "3"}, {"+", "5"}, {"=", "8"}, {"", "10"}, {"x", "2"}, {"=", "20"}},
-                          "20"},
-                      // "Erreur!" in the grid only; X keeps its value.
-                      OperandEdit{"8/2=", 1, "0", {{"", "8"}, {"/", "0"}, {"=", "Erreur!"}}, "4"},
-                      OperandEdit{"3+4=", 0, "-1", {{"", "-1"}, {"+", "4"}, {"=", "3"}}, "3"}));
-
-struct Deletion {
-    const char* script;
-    int row;
-    Rows after;
+    const char* function;  // typed in its box
+    const char* operand;   // typed in its box; both nullptr: Supprimer
+    const char* after;     // as shown
+    int current;
     const char* dial;
+    const char* plus_one;  // "+1=" typed back in calculator mode
 };
 
-void PrintTo(const Deletion& c, std::ostream* os) {
-    *os << c.script << ", delete row " << c.row;
-}
+class Changes : public EditPanelTest, public ::testing::WithParamInterface<Change> {};
 
-class Deletions : public EditPanelWindow, public ::testing::WithParamInterface<Deletion> {};
-
-TEST_P(Deletions, RemoveTheirRowsFromTheView) {
-    const Deletion& c = GetParam();
-    EnterGridMode(c.script);
-    OpenRow(c.row);
-    Button(0);
+TEST_P(Changes, RecomputeTheViewAndXFollowsOnlyTheLastChain) {
+    const Change& c = GetParam();
+    host.answer = "";  // decimals asked for: two
+    Type(std::string(c.script) + "g");
+    DoubleClick(c.row);
+    if (c.function) {
+        QTest::keyClicks(panel->FunctionBox(), c.function);
+    } else if (c.operand) {
+        panel->OperandBox()->clear();
+        QTest::keyClicks(panel->OperandBox(), c.operand);
+    }
+    Button(c.function || c.operand ? 1 : 0);
     ExpectClosed();
+    EXPECT_EQ(host.questions, c.function ? 1 : 0) << "Arrond asks for its decimals";
     EXPECT_EQ(Shown(), c.after);
-    EXPECT_EQ(window.GridView()->model()->rowCount(), window.Grid().GridLine() + 1);
-    EXPECT_EQ(window.GridView()->currentIndex().row(), std::max<int>(0, c.after.size() - 1));
-    EXPECT_EQ(Dial(), c.dial);
+    EXPECT_EQ(window.GridView()->currentIndex().row(), c.current);
+    EXPECT_EQ(window.Dial()->text(), c.dial);
     EXPECT_TRUE(host.messages.empty());
+    Type("g+1=");
+    EXPECT_EQ(window.Dial()->text(), c.plus_one);
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    EditPanel, Deletions,
-    ::testing::Values(Deletion{"3+4=", 1, {{"", "3"}}, "3"},
-                      Deletion{"3+4+5=", 1, {{"", "3"}, {"+", "5"}, {"=", "8"}}, "8"},
-                      Deletion{"3+4=", 0, {{"", "4"}}, "4"},
-                      Deletion{"3+4=s", 3, {{"", "3"}, {"+", "4"}, {"=", "7"}}, "7"},
-                      // The square of 4 goes with it, and so does "=".
-                      Deletion{"3+4q=", 1, {{"", "3"}}, "3"},
-                      // The grid's only chain: nothing is left, X stays.
-                      Deletion{"3q", 0, {}, "9"}));
-
-struct DecimalsAnswer {
-    std::vector<std::optional<std::string>> answers;
-    const char* decimals;
-    const char* value;
-};
-
-void PrintTo(const DecimalsAnswer& c, std::ostream* os) {
-    for (const auto& answer : c.answers) {
-        *os << (answer ? '"' + *answer + '"' : std::string("cancel")) << ' ';
-    }
-}
-
-class DecimalsAnswers : public EditPanelWindow,
-                        public ::testing::WithParamInterface<DecimalsAnswer> {};
-
-TEST_P(DecimalsAnswers, AreAskedWhenAFunctionBecomesArrond) {
-    const DecimalsAnswer& c = GetParam();
-    EnterGridMode("2/3=s");  // 2 | / 3 | = 0,666… | +/- -0,666…
-    OpenRow(3);
-    QTest::keyClicks(panel->FunctionBox(), "Arr");
-    ASSERT_EQ(panel->FunctionBox()->currentText(), "Arrond");
-    host.answers.assign(c.answers.begin(), c.answers.end());
-    Button(1);
-    ExpectClosed();
-    EXPECT_EQ(host.prompts,
-              std::vector<std::string>(c.answers.size(), "Nombre de décimales à utiliser:|2"));
-    const CalcLine& line = window.Grid().Row(3);
-    EXPECT_EQ(line.Operation, "Arrond");
-    EXPECT_EQ(line.Decimals, c.decimals);
-    EXPECT_EQ(line.Value, c.value);
-    EXPECT_EQ(Dial(), c.value);
-}
-
-INSTANTIATE_TEST_SUITE_P(EditPanel, DecimalsAnswers,
-                         ::testing::Values(DecimalsAnswer{{""}, "2", "0,67"},
-                                           DecimalsAnswer{{std::nullopt}, "2", "0,67"},
-                                           DecimalsAnswer{{"-1"}, "2", "0,67"},
-                                           DecimalsAnswer{{"deux", "3"}, "3", "0,667"}));
+    EditPanel, Changes,
+    ::testing::Values(
+        Change{"Operand", "3+4=", 1, nullptr, "5.5", "3; + 5,5; = 8,5; ", 2, "8,5", "9,5"},
+        // Not the last chain: the 5 being typed stays on the dial.
+        Change{"NotTheLastChain", "3+4=10x2=5", 1, nullptr, "5", "3; + 5; = 8; 10; x 2; = 20; ", 1,
+               "5", "6"},
+        // "Erreur!" in the grid only; X keeps its value.
+        Change{"ErrorInTheGridOnly", "8/2=", 1, nullptr, "0", "8; / 0; = Erreur!; ", 2, "4", "5"},
+        Change{"DeleteLastOperator", "3+4=", 1, nullptr, nullptr, "3; ", 0, "3", "4"},
+        Change{"DeleteFirstOperand", "3+4=", 0, nullptr, nullptr, "4; ", 0, "4", "5"},
+        // Nothing left in the grid; X stays.
+        Change{"DeleteTheOnlyChain", "3q", 0, nullptr, nullptr, "", 0, "9", "10"},
+        Change{"Arrond", "2/3=s", 3, "Arr", nullptr, "2; / 3; = 0,666666666666667; Arrond 0,67; ",
+               3, "0,67", "1,67"}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
 }  // namespace tallimo::testing
