@@ -1,126 +1,81 @@
-// Reading the stroke tables and pixel pictures that the face tests compare
-// the drawing with.
+// The stroke tables and pixel pictures that the face tests compare the
+// drawing with, and the drawing as such a picture.
 #pragma once
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <fstream>
-#include <set>
+#include <iterator>
+#include <sstream>
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "appearance/pixel_surface.h"
 
 namespace tallimo::testing {
 
-using PixelSet = std::set<std::pair<int, int>>;
-
-inline std::string DataPath(const std::string& name) {
-    return std::string(TALLIMO_SOURCE_DIR) + "/tests/appearance/data/" + name;
+inline std::string ReadDataFile(const std::string& name) {
+    std::ifstream in(std::string(TALLIMO_SOURCE_DIR) + "/tests/appearance/data/" + name);
+    EXPECT_TRUE(in.good()) << name;
+    return {std::istreambuf_iterator<char>(in), {}};
 }
 
-// The lines of a data file, without comments and blank lines.
-inline std::vector<std::string> ReadDataLines(const std::string& name) {
-    std::ifstream in(DataPath(name));
-    EXPECT_TRUE(in.good()) << DataPath(name);
-    std::vector<std::string> lines;
+// The rows of a table, its fields split at " | ", comments and blank lines
+// left out; the first field without parentheses: "imaChiffre(7)" is named
+// "imaChiffre7".
+inline std::vector<std::vector<std::string>> ReadTable(const std::string& name) {
+    std::vector<std::vector<std::string>> rows;
+    std::istringstream in(ReadDataFile(name));
     for (std::string line; std::getline(in, line);) {
-        if (!line.empty() && line[0] != '#') {
-            lines.push_back(line);
+        if (line.empty() || line[0] == '#') {
+            continue;
         }
+        std::vector<std::string>& row = rows.emplace_back();
+        for (std::size_t start = 0, bar = 0; bar != std::string::npos; start = bar + 3) {
+            bar = line.find(" | ", start);
+            row.push_back(line.substr(start, bar - start));
+        }
+        std::erase_if(row[0], [](char c) { return c == '(' || c == ')'; });
     }
-    return lines;
+    return rows;
 }
 
-// A picture: '#' a pixel in the pen's colour, '.' one in the background.
-inline PixelSet ReadPicture(const std::string& name) {
-    std::ifstream in(DataPath(name));
-    EXPECT_TRUE(in.good()) << DataPath(name);
-    PixelSet pixels;
-    int y = 0;
-    for (std::string line; std::getline(in, line); ++y) {
-        for (int x = 0; x < static_cast<int>(line.size()); ++x) {
-            if (line[static_cast<std::size_t>(x)] == '#') {
-                pixels.insert({x, y});
-            }
-        }
-    }
-    return pixels;
-}
-
-inline PixelSet PixelsOf(const PixelSurface& surface, ColorValue colour) {
-    PixelSet pixels;
+// One line a row: '#' a pixel in the pen's colour, '.' one in the
+// background colour, '?' one in any other.
+inline std::string Picture(const PixelSurface& surface) {
+    std::string text;
     for (int y = 0; y < surface.Height(); ++y) {
         for (int x = 0; x < surface.Width(); ++x) {
-            if (surface.At(x, y) == colour) {
-                pixels.insert({x, y});
-            }
-        }
-    }
-    return pixels;
-}
-
-inline std::string Picture(const PixelSet& pixels, int width, int height) {
-    std::string text;
-    for (int y = 0; y < height; ++y) {
-        for (int x = 0; x < width; ++x) {
-            text += pixels.count({x, y}) ? '#' : '.';
+            const ColorValue c = surface.At(x, y);
+            text += c == surface.Pen() ? '#' : c == surface.BackColor() ? '.' : '?';
         }
         text += '\n';
     }
     return text;
 }
 
-// "12,9→15,9→15,11; 14,11→14,13" as polylines.
-inline std::vector<std::vector<PixelPoint>> ParseStrokes(const std::string& text) {
-    std::vector<std::vector<PixelPoint>> strokes(1);
-    const char* p = text.c_str();
-    while (*p != '\0') {
-        if (*p == ';') {
-            strokes.emplace_back();
-            ++p;
-        } else if (*p >= '0' && *p <= '9') {
-            char* end = nullptr;
-            const int x = static_cast<int>(std::strtol(p, &end, 10));
-            const int y = static_cast<int>(std::strtol(end + 1, &end, 10));
-            strokes.back().push_back({x, y});
-            p = end;
-        } else {
-            ++p;
-        }
-    }
-    return strokes;
-}
-
-// The pixels of a horizontal, vertical or diagonal line, its end excluded.
-inline PixelSet SegmentPixels(PixelPoint from, PixelPoint to) {
-    const int dx = to.x - from.x;
-    const int dy = to.y - from.y;
-    EXPECT_TRUE(dx == 0 || dy == 0 || std::abs(dx) == std::abs(dy))
-        << from.x << "," << from.y << " to " << to.x << "," << to.y;
-    const int n = std::max(std::abs(dx), std::abs(dy));
-    PixelSet pixels;
-    for (int i = 0; i < n; ++i) {
-        pixels.insert({from.x + i * (dx > 0) - i * (dx < 0), from.y + i * (dy > 0) - i * (dy < 0)});
-    }
-    return pixels;
-}
-
-inline PixelSet StrokePixels(const std::vector<std::vector<PixelPoint>>& strokes) {
-    PixelSet pixels;
+// The picture with the polylines' pixels added: each horizontal, vertical or
+// diagonal segment from its start up to its end, the end excluded.
+inline std::string WithStrokes(std::string picture,
+                               const std::vector<std::vector<PixelPoint>>& strokes) {
+    const auto row = static_cast<int>(picture.find('\n')) + 1;
     for (const auto& stroke : strokes) {
         for (std::size_t i = 1; i < stroke.size(); ++i) {
-            pixels.merge(SegmentPixels(stroke[i - 1], stroke[i]));
+            const PixelPoint a = stroke[i - 1];
+            const int dx = stroke[i].x - a.x;
+            const int dy = stroke[i].y - a.y;
+            const int n = std::max(std::abs(dx), std::abs(dy));
+            EXPECT_TRUE(dx == 0 || dy == 0 || std::abs(dx) == std::abs(dy)) << a.x << "," << a.y;
+            for (int k = 0; k < n; ++k) {
+                const int x = a.x + k * ((dx > 0) - (dx < 0));
+                const int y = a.y + k * ((dy > 0) - (dy < 0));
+                picture.at(static_cast<std::size_t>(y * row + x)) = '#';
+            }
         }
     }
-    return pixels;
-}
-
-inline PixelSet Union(PixelSet a, PixelSet b) {
-    a.merge(b);
-    return a;
+    return picture;
 }
 
 }  // namespace tallimo::testing

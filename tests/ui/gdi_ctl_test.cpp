@@ -1,261 +1,135 @@
 #include <gtest/gtest.h>
 
-#include <QApplication>
-#include <QMouseEvent>
-#include <QPainter>
 #include <QTest>
-#include <string>
-#include <vector>
 
-#include "appearance/key_faces.h"
 #include "appearance/ui/kst_gdi_ctl.h"
 #include "appearance/ui/system_colors.h"
+#include "ui_test_app.h"
 
 namespace tallimo {
 namespace {
 
-QApplication& App() {
-    if (auto* app = qobject_cast<QApplication*>(QCoreApplication::instance())) {
-        return *app;
-    }
-    static int argc = 1;
-    static char name[] = "gdi_ctl_test";
-    static char* argv[] = {name, nullptr};
-    static QApplication app(argc, argv);
-    return app;
-}
-
 constexpr ColorValue kRed = 0x000000FF;
-constexpr ColorValue kPaleBlue = 0x00FFE0C0;
 
 // A shown key with a drawn face, and what it told its owner.
 class ShownKey : public ::testing::Test {
   protected:
     void SetUp() override {
-        control_.SetBackColor(kPaleBlue);
         control_.SetForeColor(kRed);
         DrawKey(control_, KeyId::Chiffre8);
         control_.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&control_));
-        QObject::connect(&control_, &KstGdiCtl::MouseDown, [this](int button, int shift) {
-            log_.push_back("down " + std::to_string(button) + " " + std::to_string(shift));
-        });
-        QObject::connect(&control_, &KstGdiCtl::MouseUp, [this](int button, int shift) {
-            log_.push_back("up " + std::to_string(button) + " " + std::to_string(shift));
-        });
-        QObject::connect(&control_, &KstGdiCtl::Click, [this] { log_.push_back("click"); });
+        for (const auto& [signal, what] :
+             {std::pair{&KstGdiCtl::MouseDown, "down "}, {&KstGdiCtl::MouseUp, "up "}}) {
+            QObject::connect(&control_, signal, [this, what = what](int button, int shift) {
+                log_ += what + std::to_string(button) + std::to_string(shift) + ' ';
+            });
+        }
+        QObject::connect(&control_, &KstGdiCtl::Click, [this] { log_ += "click "; });
     }
 
-    QApplication& app_ = App();  // before any widget
+    QApplication& app_ = testing::App();  // before any widget
     KstGdiCtl control_;
-    std::vector<std::string> log_;
+    std::string log_;
 };
 
 struct MouseCase {
     Qt::MouseButton button;
     Qt::KeyboardModifiers modifiers;
-    std::vector<std::string> expected;
+    int release_x;
+    const char* expected;  // button and modifier masks
 };
 
 class MouseButtons : public ShownKey, public ::testing::WithParamInterface<MouseCase> {};
 
-TEST_P(MouseButtons, ReachTheOwnerAsMasks) {
+// The second press of a double click comes as a double-click event; it is a
+// press all the same, so that a digit typed twice quickly counts twice.
+TEST_P(MouseButtons, ReachTheOwnerAsMasksAtEveryPress) {
     const MouseCase c = GetParam();
-    QTest::mousePress(&control_, c.button, c.modifiers, QPoint(13, 13));
-    QTest::mouseRelease(&control_, c.button, c.modifiers, QPoint(14, 12));
-    EXPECT_EQ(log_, c.expected);
+    for (const auto press : {QTest::MousePress, QTest::MouseDClick}) {
+        QTest::mouseEvent(press, &control_, c.button, c.modifiers, QPoint(13, 13));
+        QTest::mouseRelease(&control_, c.button, c.modifiers, QPoint(c.release_x, 12));
+    }
+    EXPECT_EQ(log_, std::string(c.expected) + c.expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     ButtonsAndModifiers, MouseButtons,
-    ::testing::Values(MouseCase{Qt::LeftButton, Qt::NoModifier, {"down 1 0", "up 1 0", "click"}},
-                      MouseCase{Qt::RightButton, Qt::NoModifier, {"down 2 0", "up 2 0"}},
-                      MouseCase{Qt::MiddleButton, Qt::NoModifier, {"down 4 0", "up 4 0"}},
-                      MouseCase{Qt::RightButton, Qt::ShiftModifier, {"down 2 1", "up 2 1"}},
-                      MouseCase{
-                          Qt::LeftButton, Qt::ControlModifier, {"down 1 2", "up 1 2", "click"}},
-                      MouseCase{Qt::LeftButton, Qt::AltModifier, {"down 1 4", "up 1 4", "click"}},
-                      MouseCase{Qt::MiddleButton,
-                                Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier,
-                                {"down 4 7", "up 4 7"}}));
+    ::testing::Values(MouseCase{Qt::LeftButton, Qt::ControlModifier, 26, "down 12 up 12 click "},
+                      MouseCase{Qt::LeftButton, Qt::NoModifier, 27, "down 10 up 10 "},
+                      MouseCase{Qt::RightButton, Qt::ShiftModifier, 14, "down 21 up 21 "},
+                      MouseCase{Qt::MiddleButton, Qt::AltModifier | Qt::ShiftModifier, 14,
+                                "down 45 up 45 "}));
 
-TEST_F(ShownKey, ReleasedElsewhereIsNoClick) {
-    QTest::mousePress(&control_, Qt::LeftButton, Qt::NoModifier, QPoint(13, 13));
-    QTest::mouseRelease(&control_, Qt::LeftButton, Qt::NoModifier, QPoint(40, 13));
-    EXPECT_EQ(log_, (std::vector<std::string>{"down 1 0", "up 1 0"}));
-}
-
-// The second press of a double click comes as a double-click event; it is a
-// press all the same, so that a digit typed twice quickly counts twice.
-TEST_F(ShownKey, EveryPressOfADoubleClickCounts) {
-    QTest::mouseClick(&control_, Qt::LeftButton, Qt::NoModifier, QPoint(13, 13));
-    const QPointF at(13, 13);
-    QMouseEvent second(QEvent::MouseButtonDblClick, at, control_.mapToGlobal(at), Qt::LeftButton,
-                       Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(&control_, &second);
-    QMouseEvent release(QEvent::MouseButtonRelease, at, control_.mapToGlobal(at), Qt::LeftButton,
-                        Qt::NoButton, Qt::NoModifier);
-    QApplication::sendEvent(&control_, &release);
-    EXPECT_EQ(log_, (std::vector<std::string>{"down 1 0", "up 1 0", "click", "down 1 0", "up 1 0",
-                                              "click"}));
-}
-
-TEST_F(ShownKey, ShowsItsImagePixelForPixel) {
-    const QImage shown = control_.grab().toImage().convertToFormat(QImage::Format_RGB32);
-    ASSERT_EQ(shown.size(), QSize(27, 27));
-    const PixelSurface& surface = control_.Surface();
-    int red = 0;
-    int drawn = 0;
-    for (int y = 0; y < 27; ++y) {
-        for (int x = 0; x < 27; ++x) {
-            EXPECT_EQ(shown.pixel(x, y), ResolveColor(surface.At(x, y)).rgb()) << x << "," << y;
-            red += shown.pixel(x, y) == qRgb(255, 0, 0);
-            drawn += surface.At(x, y) == kRed;
-        }
-    }
-    EXPECT_EQ(red, drawn) << "ring and glyph in red";
-    EXPECT_GT(drawn, 80);
-}
-
-// On a screen of ratio k each pixel is a k × k block of its own colour.
-class PixelRatios : public ShownKey, public ::testing::WithParamInterface<int> {};
-
-TEST_P(PixelRatios, MakeEveryPixelASharpBlock) {
-    const int k = GetParam();
+// Every pixel of the face, pressed ring included, shows as a block of whole
+// device pixels of its own colour, never smoothed, whatever the screen's ratio.
+TEST_F(ShownKey, ShowsEveryPixelAsASharpBlock) {
     PressLook(control_);
-    QImage screen(27 * k, 27 * k, QImage::Format_RGB32);
-    screen.setDevicePixelRatio(k);
-    screen.fill(Qt::green);
-    control_.render(&screen);
-    const QImage picture = control_.Picture();
-    for (int y = 0; y < 27 * k; ++y) {
-        for (int x = 0; x < 27 * k; ++x) {
-            ASSERT_EQ(screen.pixel(x, y), picture.pixel(x / k, y / k)) << x << "," << y;
+    for (const auto& [ratio, k] : {std::pair{1.0, 1}, {1.25, 1}, {2.0, 2}, {2.5, 2}, {3.0, 3}}) {
+        QImage screen(27 * k, 27 * k, QImage::Format_RGB32);
+        screen.setDevicePixelRatio(k);
+        control_.render(&screen);
+        EXPECT_TRUE(ScaleToBlocks(control_.Picture(), ratio) == screen) << ratio;
+        for (int y = 0; y < 27 * k; ++y) {
+            for (int x = 0; x < 27 * k; ++x) {
+                const ColorValue value = control_.Surface().At(x / k, y / k);
+                ASSERT_EQ(screen.pixel(x, y), ResolveColor(value).rgb())
+                    << k << ": " << x << "," << y;
+            }
         }
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Ratios, PixelRatios, ::testing::Values(1, 2, 3));
-
-struct BlockCase {
-    qreal ratio;
-    int block;
-};
-
-class Blocks : public ::testing::TestWithParam<BlockCase> {};
-
-TEST_P(Blocks, AreWholeDevicePixels) {
-    const BlockCase c = GetParam();
-    QImage picture(5, 3, QImage::Format_RGB32);
-    for (int y = 0; y < 3; ++y) {
-        for (int x = 0; x < 5; ++x) {
-            picture.setPixel(x, y, qRgb(x * 50, y * 100, (x + y) % 2 * 255));
-        }
-    }
-    const QImage blocks = ScaleToBlocks(picture, c.ratio);
-    ASSERT_EQ(blocks.size(), picture.size() * c.block);
-    EXPECT_EQ(blocks.devicePixelRatio(), c.block);
-    for (int y = 0; y < blocks.height(); ++y) {
-        for (int x = 0; x < blocks.width(); ++x) {
-            ASSERT_EQ(blocks.pixel(x, y), picture.pixel(x / c.block, y / c.block));
-        }
-    }
+// The face is drawn in ForeColor; pressing and releasing leave it as drawn,
+// the pen in ForeColor; a new BackColor, or Cls, clears every pixel to it.
+TEST_F(ShownKey, LooksAndClearing) {
+    EXPECT_EQ(control_.Surface().At(0, 13), kRed);
+    const QImage fresh = control_.Picture();
+    PressLook(control_);
+    EXPECT_NE(control_.Picture(), fresh);
+    ReleaseLook(control_);
+    EXPECT_EQ(control_.Picture(), fresh);
+    EXPECT_EQ(control_.Surface().Pen(), kRed);
+    control_.SetBackColor(SystemColor(3));
+    EXPECT_EQ(std::ranges::count(control_.Surface().Pixels(), SystemColor(3)), 27 * 27);
+    DrawKey(control_, KeyId::Fonction8);
+    control_.Cls();
+    EXPECT_EQ(std::ranges::count(control_.Surface().Pixels(), SystemColor(3)), 27 * 27);
 }
 
-INSTANTIATE_TEST_SUITE_P(Ratios, Blocks,
-                         ::testing::Values(BlockCase{1.0, 1}, BlockCase{1.25, 1}, BlockCase{2.0, 2},
-                                           BlockCase{2.5, 2}, BlockCase{3.0, 3}));
-
-TEST(KstGdiCtl, NewBackColorClearsTheImage) {
-    App();
-    KstGdiCtl control;
-    DrawKey(control, KeyId::Fonction8);
-    PressLook(control);
-    control.SetBackColor(kPaleBlue);
-    for (const ColorValue pixel : control.Surface().Pixels()) {
-        ASSERT_EQ(pixel, kPaleBlue);
-    }
-    DrawKey(control, KeyId::Fonction8);
-    control.SetForeColor(kRed);
-    control.Cls();
-    for (const ColorValue pixel : control.Surface().Pixels()) {
-        ASSERT_EQ(pixel, kPaleBlue);
-    }
-}
-
-TEST(KstGdiCtl, PressAndReleaseLeaveTheFaceAsDrawn) {
-    App();
-    KstGdiCtl control;
-    control.SetBackColor(SystemColor(3));
-    control.SetForeColor(SystemColor(19));
-    DrawKey(control, KeyId::Mem3);
-    const QImage fresh = control.Picture();
-    PressLook(control);
-    EXPECT_NE(control.Picture(), fresh);
-    ReleaseLook(control);
-    EXPECT_EQ(control.Picture(), fresh);
-    EXPECT_EQ(control.Surface().Pen(), SystemColor(19));
-}
-
-// The face keeps its colour references: a new desktop palette shows
-// without drawing the face again.
-TEST(KstGdiCtl, FollowsThePalette) {
-    App();
+// A new key is button text on button face, and keeps these references, so
+// that a new desktop palette shows without drawing again. Fill style and draw
+// mode are 16-bit integers.
+TEST_F(ShownKey, NewKeyFollowsThePalette) {
     const QPalette saved = QApplication::palette();
-    KstGdiCtl control;  // button text on button face
-    DrawKey(control, KeyId::Egal);
-    for (const QColor& face : {QColor(10, 20, 30), QColor(200, 100, 50)}) {
-        QPalette palette = saved;
-        palette.setColor(QPalette::Button, face);
-        QApplication::setPalette(palette);
-        const QImage picture = control.Picture();
-        EXPECT_EQ(picture.pixelColor(13, 13), face);
-        EXPECT_EQ(picture.pixelColor(0, 13), palette.color(QPalette::ButtonText));
-    }
-    QApplication::setPalette(saved);
-}
-
-struct NarrowCase {
-    int set;
-    int kept;
-};
-
-class SixteenBits : public ::testing::TestWithParam<NarrowCase> {};
-
-TEST_P(SixteenBits, HoldFillStyleAndDrawMode) {
-    App();
     KstGdiCtl control;
-    control.SetFillstyle(GetParam().set);
-    control.SetDrawMode(GetParam().set);
-    EXPECT_EQ(control.Fillstyle(), GetParam().kept);
-    EXPECT_EQ(control.DrawMode(), GetParam().kept);
+    DrawKey(control, KeyId::Egal);
+    QApplication::setPalette(QPalette(QColor(10, 20, 30), QColor(200, 100, 50)));  // button, window
+    EXPECT_EQ(control.Picture().pixelColor(13, 13), QColor(10, 20, 30));
+    EXPECT_EQ(control.Picture().pixelColor(0, 13),
+              QApplication::palette().color(QPalette::ButtonText));
+    QApplication::setPalette(saved);
+    control.SetFillstyle(0x18000);
+    control.SetDrawMode(0x1000D);
+    EXPECT_EQ(std::pair(control.Fillstyle(), control.DrawMode()), std::pair(-32768, 13));
 }
 
-INSTANTIATE_TEST_SUITE_P(Values, SixteenBits,
-                         ::testing::Values(NarrowCase{13, 13}, NarrowCase{0x1000D, 13},
-                                           NarrowCase{-1, -1}, NarrowCase{0x8000, -32768},
-                                           NarrowCase{0x7FFF, 0x7FFF}));
-
-class KeySetUp : public ::testing::TestWithParam<int> {};
-
-TEST_P(KeySetUp, PlacesSizesAndNamesTheKey) {
-    App();
-    const KeyId key = KeyAt(GetParam());
-    QWidget window;
-    KstGdiCtl control(&window);
-    SetUpKey(control, key);
-    EXPECT_EQ(control.x() * kTwipsPerPixel, KeyPosition(key).x);
-    EXPECT_EQ(control.y() * kTwipsPerPixel, KeyPosition(key).y);
-    EXPECT_EQ(control.size(), QSize(KeySize(key).width, KeySize(key).height));
-    EXPECT_EQ(control.minimumSize(), control.maximumSize());
-    EXPECT_EQ(control.Surface().Width(), KeySize(key).width);
-    EXPECT_EQ(control.Surface().Height(), KeySize(key).height);
-    EXPECT_EQ(control.toolTip().toStdString(), KeyTooltip(key));
-    EXPECT_EQ(control.objectName().toStdString(), ObjectName(key));
-    EXPECT_EQ(control.Fillstyle(), key == KeyId::Grille ? 1 : 0);
+TEST_F(ShownKey, SetUpPlacesSizesNamesAndExplainsEveryKey) {
+    for (int i = 0; i < kKeyCount; ++i) {
+        const KeyId key = KeyAt(i);
+        SCOPED_TRACE(ObjectName(key));
+        QWidget window;
+        KstGdiCtl control(&window);
+        SetUpKey(control, key);
+        EXPECT_EQ(control.pos() * kTwipsPerPixel, QPoint(KeyPosition(key).x, KeyPosition(key).y));
+        const QSize size(KeySize(key).width, KeySize(key).height);
+        EXPECT_TRUE(control.minimumSize() == size && control.maximumSize() == size);
+        EXPECT_EQ(QSize(control.Surface().Width(), control.Surface().Height()), size);
+        EXPECT_EQ(control.toolTip().toStdString(), KeyTooltip(key));
+        EXPECT_EQ(control.objectName().toStdString(), ObjectName(key));
+        EXPECT_EQ(control.Fillstyle(), key == KeyId::Grille ? 1 : 0);
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(AllKeys, KeySetUp, ::testing::Range(0, kKeyCount));
 
 }  // namespace
 }  // namespace tallimo
