@@ -1,15 +1,12 @@
 // Saving and opening real files, and a calculation that goes on in a new run.
 #include <gtest/gtest.h>
+#include <stdlib.h>
 #include <sys/resource.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
-#include <algorithm>
 #include <csignal>
 #include <filesystem>
-#include <fstream>
-#include <functional>
 #include <iterator>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -21,227 +18,102 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::string ReadBytes(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
+const std::vector<CalcLine> kNew = {{"", "3", "", "", {}},
+                                    {"+", "4", "", "", {}},
+                                    {"=", "7", "          réglé", "", LineKind::Result}};
+const std::vector<CalcLine> kOld = {kNew[0]};
 
-void WriteBytes(const fs::path& path, const std::string& bytes) {
-    std::ofstream(path, std::ios::binary) << bytes;
-}
-
-std::vector<std::string> Names(const fs::path& folder) {
-    std::vector<std::string> names;
-    for (const fs::directory_entry& entry : fs::directory_iterator(folder)) {
-        names.push_back(entry.path().filename().string());
-    }
-    std::sort(names.begin(), names.end());
-    return names;
-}
-
-const std::vector<CalcLine> kOld = {{"", "1", "", "", LineKind::Operation}};
-const std::vector<CalcLine> kNew = {{"", "3", "", "", LineKind::Operation},
-                                    {"+", "4", "", "", LineKind::Operation},
-                                    {"=", "7", "          total", "", LineKind::Result}};
-
+// A fresh folder holding a saved file and a folder.
 class CalcFileOnDisk : public ::testing::Test {
   protected:
     void SetUp() override {
         std::string pattern = (fs::temp_directory_path() / "tallimo-file-XXXXXX").string();
         ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
         folder_ = pattern;
+        fs::create_directory(folder_ / "dossier.dat");
+        ASSERT_EQ(SaveCalculationFile(file_ = folder_ / "calcul.dat", kOld), FileError::None);
     }
-    void TearDown() override {
-        std::error_code ignored;
-        fs::permissions(folder_, fs::perms::owner_all, fs::perm_options::add, ignored);
-        fs::remove_all(folder_, ignored);
+    void TearDown() override { fs::remove_all(folder_); }
+    // A temporary file left behind shows as one more.
+    std::ptrdiff_t Entries() const {
+        return std::distance(fs::directory_iterator(folder_), fs::directory_iterator());
     }
     fs::path folder_;
+    fs::path file_;
 };
 
-TEST_F(CalcFileOnDisk, SavedFileOpensWithTheSameLines) {
-    const fs::path file = folder_ / "calcul.dat";
-    ASSERT_EQ(SaveCalculationFile(file.string(), kNew), FileError::None);
-    EXPECT_EQ(ReadBytes(file), WriteCalculationFile(kNew));
-    const ParsedFile read = LoadCalculationFile(file.string());
-    ASSERT_EQ(read.error, FileError::None);
-    EXPECT_EQ(read.lines, kNew);
-    EXPECT_EQ(Names(folder_), std::vector<std::string>{"calcul.dat"});
+TEST_F(CalcFileOnDisk, SaveThroughALinkReplacesTheFileAndKeepsItsPermissions) {
+    const fs::perms perms = fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read;
+    fs::permissions(file_, perms);
+    fs::create_symlink(file_.filename(), folder_ / "lien.dat");
+    ASSERT_EQ(SaveCalculationFile(folder_ / "lien.dat", kNew), FileError::None);
+    EXPECT_TRUE(fs::is_symlink(folder_ / "lien.dat"));
+    EXPECT_EQ(LoadCalculationFile(file_).lines, kNew);
+    EXPECT_EQ(fs::status(file_).permissions() & fs::perms::all, perms);
+    EXPECT_EQ(Entries(), 3);
 }
 
-TEST_F(CalcFileOnDisk, SaveReplacesAFileAndKeepsItsPermissions) {
-    const fs::path file = folder_ / "calcul.dat";
-    ASSERT_EQ(SaveCalculationFile(file.string(), kOld), FileError::None);
-    fs::permissions(file, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
-    ASSERT_EQ(SaveCalculationFile(file.string(), kNew), FileError::None);
-    EXPECT_EQ(LoadCalculationFile(file.string()).lines, kNew);
-    EXPECT_EQ(fs::status(file).permissions() & fs::perms::all,
-              fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
-    EXPECT_EQ(Names(folder_), std::vector<std::string>{"calcul.dat"});
-}
-
-TEST_F(CalcFileOnDisk, SaveThroughALinkReplacesTheFileItNames) {
-    const fs::path file = folder_ / "calcul.dat";
-    const fs::path link = folder_ / "lien.dat";
-    ASSERT_EQ(SaveCalculationFile(file.string(), kOld), FileError::None);
-    fs::create_symlink(file.filename(), link);
-    ASSERT_EQ(SaveCalculationFile(link.string(), kNew), FileError::None);
-    EXPECT_TRUE(fs::is_symlink(link));
-    EXPECT_EQ(LoadCalculationFile(file.string()).lines, kNew);
-}
-
-// Each case makes a save fail; the folder must be left exactly as it was.
-struct FailedSaveCase {
-    const char* name;
-    std::function<fs::path(const fs::path& folder)> prepare;  // gives the path saved to
-    bool needs_permissions;  // root writes anywhere, so such a case cannot fail for it
-};
-void PrintTo(const FailedSaveCase& c, std::ostream* out) {
-    *out << c.name;
-}
-
-class FailedSave : public CalcFileOnDisk, public ::testing::WithParamInterface<FailedSaveCase> {};
-
-TEST_P(FailedSave, LeavesTheOldFileAndNoTemporaryFile) {
-    if (GetParam().needs_permissions && ::geteuid() == 0) {
-        GTEST_SKIP() << "running as root, which permissions do not stop";
-    }
-    const fs::path old_file = folder_ / "ancien.dat";
-    ASSERT_EQ(SaveCalculationFile(old_file.string(), kOld), FileError::None);
-    const std::string old_bytes = ReadBytes(old_file);
-    const fs::path target = GetParam().prepare(folder_);
-    const std::vector<std::string> before = Names(folder_);
-
-    EXPECT_EQ(SaveCalculationFile(target.string(), kNew), FileError::WriteFailed);
-
-    fs::permissions(folder_, fs::perms::owner_all, fs::perm_options::add);
-    EXPECT_EQ(Names(folder_), before);
-    EXPECT_EQ(ReadBytes(old_file), old_bytes);
-    if (fs::is_directory(target)) {
-        EXPECT_TRUE(fs::is_empty(target));
-    }
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    CalcFile, FailedSave,
-    ::testing::Values(FailedSaveCase{"FolderMissing",
-                                     [](const fs::path& folder) {
-                                         return folder / "absent" / "calcul.dat";
-                                     },
-                                     false},
-                      FailedSaveCase{"TargetIsAFolder",
-                                     [](const fs::path& folder) {
-                                         fs::create_directory(folder / "dossier.dat");
-                                         return folder / "dossier.dat";
-                                     },
-                                     false},
-                      FailedSaveCase{"ReadOnlyFolder",
-                                     [](const fs::path& folder) {
-                                         fs::permissions(
-                                             folder, fs::perms::owner_read | fs::perms::owner_exec);
-                                         return folder / "ancien.dat";
-                                     },
-                                     true}),
-    [](const auto& info) { return std::string(info.param.name); });
-
-// A disk that fills up part way, which even root cannot write past: the file
-// size limit stops the write the way a full disk would.
-TEST_F(CalcFileOnDisk, SaveCutShortLeavesTheOldFile) {
-    const fs::path file = folder_ / "calcul.dat";
-    ASSERT_EQ(SaveCalculationFile(file.string(), kOld), FileError::None);
-    const std::string old_bytes = ReadBytes(file);
-    std::vector<CalcLine> many;
-    for (int i = 0; i < 200; ++i) {
-        many.insert(many.end(), kNew.begin(), kNew.end());
-    }
-
-    rlimit saved{};
-    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &saved), 0);
-    rlimit small = saved;
-    small.rlim_cur = static_cast<rlim_t>(WriteCalculationFile(many).size() / 2);
-    const sighandler_t old_handler = std::signal(SIGXFSZ, SIG_IGN);
-    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
-    const FileError error = SaveCalculationFile(file.string(), many);
-    ::setrlimit(RLIMIT_FSIZE, &saved);
-    std::signal(SIGXFSZ, old_handler);
-
-    EXPECT_EQ(error, FileError::WriteFailed);
-    EXPECT_EQ(ReadBytes(file), old_bytes);
-    EXPECT_EQ(Names(folder_), std::vector<std::string>{"calcul.dat"});
-}
-
-TEST_F(CalcFileOnDisk, OpeningWhatIsNoFile) {
-    fs::create_directory(folder_ / "dossier.dat");
-    WriteBytes(folder_ / "texte.dat", "bonjour\r\n");
-    const struct {
-        const char* name;
-        FileError error;
-    } cases[] = {{"absent.dat", FileError::OpenFailed},
-                 {"dossier.dat", FileError::OpenFailed},
-                 {"texte.dat", FileError::WrongFormat}};
+// Each save fails; the old file must stay as it was, with no temporary file.
+TEST_F(CalcFileOnDisk, FailedSaveLeavesTheOldFile) {
+    const std::vector<CalcLine> many(600, kNew[1]);
+    rlimit unlimited{};
+    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &unlimited), 0);
+    // A disk that fills up part way, which stops even root.
+    const rlimit full{static_cast<rlim_t>(WriteCalculationFile(many).size() / 2),
+                      unlimited.rlim_max};
+    std::signal(SIGXFSZ, SIG_IGN);  // the write fails instead
+    // Root writes in a read-only folder: only the size limit stops it there.
+    const fs::perms read_only = fs::perms::owner_read | fs::perms::owner_exec;
+    // clang-format off
+    const struct { const char* target; rlimit size; fs::perms folder = fs::perms::owner_all; }
+        cases[] = {{"absent/calcul.dat", unlimited}, {"dossier.dat", unlimited},
+                   {"calcul.dat", full}, {"calcul.dat", full, read_only}};
+    // clang-format on
     for (const auto& c : cases) {
-        const ParsedFile read = LoadCalculationFile((folder_ / c.name).string());
-        EXPECT_EQ(read.error, c.error) << c.name;
-        EXPECT_TRUE(read.lines.empty()) << c.name;
+        SCOPED_TRACE(c.target);
+        ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &c.size), 0);
+        fs::permissions(folder_, c.folder);
+        EXPECT_EQ(SaveCalculationFile(folder_ / c.target, many), FileError::WriteFailed);
+        fs::permissions(folder_, fs::perms::owner_all);
+        ::setrlimit(RLIMIT_FSIZE, &unlimited);
+        EXPECT_EQ(Entries(), 2);
+        EXPECT_EQ(LoadCalculationFile(file_).lines, kOld);
     }
 }
 
-// ---- A calculation saved, reopened in a new run, and continued -------------
-
-struct SessionCase {
-    const char* name;
-    std::string before;  // typed, then saved
-    std::string after;   // typed once the file is opened again
-};
-void PrintTo(const SessionCase& c, std::ostream* out) {
-    *out << c.name;
+TEST_F(CalcFileOnDisk, OpeningNoFileOrAFolderFails) {
+    EXPECT_EQ(LoadCalculationFile(folder_ / "absent.dat").error, FileError::OpenFailed);
+    EXPECT_EQ(LoadCalculationFile(folder_ / "dossier.dat").error, FileError::OpenFailed);
 }
-
-class SavedSession : public CalcFileOnDisk, public ::testing::WithParamInterface<SessionCase> {};
 
 // Going on from a reopened file must be the same as never having stopped.
-TEST_P(SavedSession, GoesOnAsIfNeverInterrupted) {
-    testing::EngineRig straight;
-    straight.host.answers = {"2", "2", "2", "2"};
-    straight.Type(GetParam().before);
-    ASSERT_GT(straight.grid.GridLine(), 0);
-    ASSERT_FALSE(straight.engine.State().OperatorPending);
-    CalcLine commented = straight.grid.Row(0);
-    commented.Comment = kCommentPadding + StorableComment("début\n\"du\" calcul");
-    straight.grid.SetRow(0, commented);
-
-    const fs::path file = folder_ / "session.dat";
-    ASSERT_EQ(
-        SaveCalculationFile(file.string(),
-                            std::span(straight.grid.Rows()).first(straight.grid.Rows().size() - 1)),
-        FileError::None);
-
-    testing::EngineRig reopened;
-    reopened.Type("9 x 9 =");  // whatever was there before is replaced
-    ParsedFile read = LoadCalculationFile(file.string());
-    ASSERT_EQ(read.error, FileError::None);
-    reopened.grid.Reset(std::move(read.lines));
-    reopened.engine.ContinueFromLastLine();
-    EXPECT_EQ(testing::GridText(reopened.grid), testing::GridText(straight.grid));
-    EXPECT_EQ(reopened.engine.Display(), straight.engine.Display());
-
-    reopened.host.answers = {"2", "2"};
-    straight.Type(GetParam().after);
-    reopened.Type(GetParam().after);
-    EXPECT_EQ(testing::GridText(reopened.grid), testing::GridText(straight.grid));
-    EXPECT_EQ(reopened.engine.Display(), straight.engine.Display());
-    EXPECT_EQ(reopened.engine.State().X, straight.engine.State().X);
+TEST_F(CalcFileOnDisk, SavedCalculationGoesOnAsIfNeverInterrupted) {
+    // clang-format off
+    const struct { const char* before; const char* after; } cases[] = {
+        {"2 + 0,5 = f:RCarrée f:Décimal", "x 3 ="}, {"3 + 4 C", "5 + 1 ="}, {"1 / 0 =", "5 - 1 ="},
+        {"1,5 - 4 =", "/ 2 ="}};
+    // clang-format on
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.before);
+        testing::EngineRig straight;
+        straight.host.answers = {"2"};
+        straight.Type(c.before);
+        const std::span<const CalcLine> rows = straight.grid.Rows();
+        ASSERT_EQ(SaveCalculationFile(file_, rows.first(straight.grid.GridLine())),
+                  FileError::None);
+        testing::EngineRig reopened;
+        reopened.Type("9 x 9 =");  // whatever was there before is replaced
+        reopened.grid.Reset(LoadCalculationFile(file_).lines);
+        reopened.engine.ContinueFromLastLine();
+        for (const char* keys : {"", c.after}) {  // once reopened, then once continued
+            straight.Type(keys);
+            reopened.Type(keys);
+            EXPECT_EQ(testing::GridText(reopened.grid), testing::GridText(straight.grid)) << keys;
+            EXPECT_EQ(reopened.engine.Display(), straight.engine.Display()) << keys;
+            EXPECT_EQ(reopened.engine.State().X, straight.engine.State().X) << keys;
+        }
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(CalcFile, SavedSession,
-                         ::testing::Values(SessionCase{"AfterAResult", "3 + 4 =", "+ 2 ="},
-                                           SessionCase{"AfterAResultWithDecimals",
-                                                       "2 + 0,5 = f:RCarrée f:Décimal", "x 3 ="},
-                                           SessionCase{"AfterACancellation", "3 + 4 C", "5 + 1 ="},
-                                           SessionCase{"AfterAnError", "1 / 0 =", "5 - 1 ="},
-                                           SessionCase{"AfterANegativeResult",
-                                                       "1,5 - 4 =", "/ 2 ="}),
-                         [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
 }  // namespace tallimo
