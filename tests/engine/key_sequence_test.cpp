@@ -57,10 +57,8 @@ const SequenceCase kEntry[] = {
     {"BackspaceOnZeroComma", ", BS", "0", T, ""},
     {"SignThenBackspace", "5 +/- BS", "0", T, ""},
     {"SignedTwoDigitsBackspace", "12 +/- BS", "-1", T, ""},
-    {"BackspaceThenDigitReplacesZero", "5 BS 3", "3", T, ""},
     {"SignOnTypedZero", "0 +/-", "0", T, ""},
     {"SignTwiceOnHalf", "0,5 +/- +/-", "0,5", T, ""},
-    {"SignOnHalf", "0,5 +/-", "-0,5", T, ""},
     {"PiThenDigit", "Pi 5", "3,14159265358979323846264338327955", T, ""},
     {"PiThenComma", "Pi ,", "3,1415926535897932384626433832795", T, ""},
     {"BackspaceOutsideTypingDoesNothing", "12 + BS", "12", O, "|12|0 / +|"},
@@ -69,7 +67,6 @@ const SequenceCase kEntry[] = {
     {"ResetWhileTypingSecondOperand", "3 + 4 C", "0", Z, "|3|0; |Annulation|3"},
     {"ClearEntryKeepsOperator", "12 + 3 CE", "0", T, "|12|0 / +|"},
     {"ClearEntryThenEquals", "12 + 3 CE =", "12", R, "|12|0; +|0|0; =|12|2"},
-    {"ClearEntryThenDigitReplacesZero", "12 + 3 CE 4 =", "16", R, "|12|0; +|4|0; =|16|2"},
     {"SignAfterResult", "12 + 3 = +/-", "-15", R, "|12|0; +|3|0; =|15|2; +/-|-15|1"},
     {"SignOnRecalledRecordsOperandFirst", "4 M1 C RM1 +/-", "-4", R, "|4|0; +/-|-4|1"},
     {"SignAfterOperatorRecordsX", "6 + +/- =", "0", R, "|6|0; +|6|0; +/-|-6|1; =|0|2"},
@@ -82,7 +79,6 @@ INSTANTIATE_TEST_SUITE_P(Entry, KeySequence, ::testing::ValuesIn(kEntry),
 const SequenceCase kOperators[] = {
     {"PlusEquals", "12 + 3 =", "15", R, "|12|0; +|3|0; =|15|2"},
     {"NoPrecedence", "12 + 3 x 2 =", "30", R, "|12|0; +|3|0; x|2|0; =|30|2"},
-    {"RunningTotalShown", "12 + 3 x", "15", O, "|12|0; +|3|0 / x|"},
     {"OperatorReplaced", "12 + x 2 =", "24", R, "|12|0; x|2|0; =|24|2"},
     {"SecondEqualsDoesNothing", "12 + 3 = =", "15", R, "|12|0; +|3|0; =|15|2"},
     {"EqualsRightAfterOperator", "12 + =", "12", R, "|12|0; =|12|2"},
@@ -101,10 +97,7 @@ const SequenceCase kOperators[] = {
      "Erreur: Log(n) doit être différent de 0."},
     {"LogOfZero", "0 Logn 2 =", "0", R, "|0|0; Log n|2|0; =|0|2",
      "Erreur: nombres négatifs ou nuls interdits."},
-    {"LogNegativeBase", "8 Logn 2 +/- =", "8", R, "|8|0; Log n|-2|0; =|8|2",
-     "Erreur: nombres négatifs ou nuls interdits."},
     {"SubtractionNoise", "0,3 - 0,1 =", "0,2", R, "|0,3|0; -|0,1|0; =|0,2|2"},
-    {"SubtractionQuarter", "5 - 0,25 =", "4,75", R, "|5|0; -|0,25|0; =|4,75|2"},
     {"SubtractionTwoDecimals", "1,25 - 0,1 =", "1,15", R, "|1,25|0; -|0,1|0; =|1,15|2"},
     {"SubtractionOfExponentTexts", "0,00000015 - 0,0000001 =", "5E-08", R,
      "|1,5E-07|0; -|1E-07|0; =|5E-08|2"},
@@ -133,18 +126,6 @@ const SequenceCase kOverflow[] = {
     {"ExpBeyondDouble", "1000 f:e^x", "1000", R, "|1000|0", "Erreur: Dépassement de capacité."},
     {"ReciprocalOfTinyNumber", "10 x^y 309 +/- = f:1/x", "1E-309", R,
      "|10|0; x^y|-309|0; =|1E-309|2", "Erreur: Dépassement de capacité."},
-    {"TypedTextBeyondDouble",
-     "1"
-     "000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000"
-     "000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000"
-     "000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000"
-     "00000000000000000000000000000000 +",
-     "1"
-     "000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000"
-     "000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000"
-     "000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000"
-     "00000000000000000000000000000000",
-     T, "", "Erreur: Dépassement de capacité."},
 };
 INSTANTIATE_TEST_SUITE_P(Overflow, KeySequence, ::testing::ValuesIn(kOverflow),
                          [](const auto& info) { return info.param.name; });
@@ -152,17 +133,13 @@ INSTANTIATE_TEST_SUITE_P(Overflow, KeySequence, ::testing::ValuesIn(kOverflow),
 const SequenceCase kFunctions[] = {
     {"Euros", "100 f:Euros", "15,24", R, "|100|0; Euros|15,24|1"},
     {"Francs", "10 f:Francs", "65,6", R, "|10|0; Francs|65,6|1"},
-    {"OneFranc", "1 f:Francs", "6,56", R, "|1|0; Francs|6,56|1"},
     {"IntegerPart", "3,7 f:Int", "3", R, "|3,7|0; Int|3|1"},
-    {"IntegerPartNegative", "3,7 +/- f:Int", "-3", R, "|-3,7|0; Int|-3|1"},
     {"DecimalPart", "3,25 f:0,00", "0,25", R, "|3,25|0; 0,00|0,25|1"},
     {"DecimalPartNegative", "3,25 +/- f:0,00", "0,25", R, "|-3,25|0; 0,00|0,25|1"},
-    {"DecimalPartOfWhole", "5 f:0,00", "0", R, "|5|0; 0,00|0|1"},
     {"DecimalPartOfExponentText", "0,00000015 f:0,00", "1,5E-07", R, "|1,5E-07|0; 0,00|1,5E-07|1"},
     {"SquareRootRefused", "4 +/- f:RCarrée", "-4", R, "|-4|0"},
     {"ReciprocalOfZeroRefused", "0 f:1/x", "0", R, "|0|0"},
     {"LogOfZeroRefused", "0 f:Log", "0", R, "|0|0"},
-    {"ExpOfZero", "0 f:e^x", "1", R, "|0|0; e^x|1|1"},
     {"CosOf90", "90 f:Cos", "0", R, "|90|0; Cos|0|1"},
     {"SinOf30", "30 f:Sin", "0,5", R, "|30|0; Sin|0,5|1"},
     {"TanOf45", "45 f:Tan", "1", R, "|45|0; Tan|1|1"},
@@ -170,7 +147,6 @@ const SequenceCase kFunctions[] = {
     {"FunctionOnSecondOperand", "12 + 9 f:RCarrée =", "15", R, "|12|0; +|9|0; RCarrée|3|1; =|15|2"},
     {"FunctionRightAfterOperator", "12 + f:RCarrée =", "15,4641016151378", R,
      "|12|0; +|12|0; RCarrée|3,46410161513775|1; =|15,4641016151378|2"},
-    {"FunctionAfterFunction", "16 f:RCarrée f:RCarrée", "2", R, "|16|0; RCarrée|4|1; RCarrée|2|1"},
     {"FunctionOnClearedZero", "f:e^x", "1", R, "|0|0; e^x|1|1"},
     {"TruncateDecimals", "2,789 f:Décimal", "2,78", R, "|2,789|0; Décimal|2,78|1|2", "", {"2"}},
     {"TruncateNegative",
@@ -191,7 +167,6 @@ const SequenceCase kFunctions[] = {
      {"abc", "1"}},
     {"DecimalsCancelled", "2,789 f:Arrond", "2,789", R, "|2,789|0", "", {std::nullopt}},
     {"DecimalsEmptyRefused", "2,789 f:Arrond", "2,789", R, "|2,789|0", "", {""}},
-    {"DecimalsNegativeRefused", "2,789 f:Arrond", "2,789", R, "|2,789|0", "", {"-1"}},
     {"DecimalsCountRoundsHalfToEven",
      "2,789 f:Arrond",
      "2,79",
@@ -213,6 +188,14 @@ const SequenceCase kMemories[] = {
 };
 INSTANTIATE_TEST_SUITE_P(Memories, KeySequence, ::testing::ValuesIn(kMemories),
                          [](const auto& info) { return info.param.name; });
+
+TEST(Overflow, TypedTextBeyondADoubleIsRefused) {
+    EngineRig rig;
+    rig.Type("1" + std::string(320, '0') + " +");
+    EXPECT_EQ(rig.host.messages, std::vector<std::string>{"Erreur: Dépassement de capacité."});
+    EXPECT_EQ(rig.engine.State().Entry, EntryState::Typing);
+    EXPECT_EQ(rig.grid.GridLine(), 0);
+}
 
 TEST(Memories, StatusTextsFollowStores) {
     EngineRig rig;

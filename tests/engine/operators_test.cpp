@@ -28,14 +28,10 @@ TEST_P(EvaluateTable, ResultOrErrorWithXKept) {
 
 INSTANTIATE_TEST_SUITE_P(
     Rules, EvaluateTable,
-    ::testing::Values(EvalCase{0.3, 0.1, "-", "0,2", EvalError::None},
-                      EvalCase{1.5e-7, 1e-7, "-", "5E-08", EvalError::None},
-                      EvalCase{1e20, 1, "-", "1E+20", EvalError::None},
-                      EvalCase{-7, 3, "Mod", "-1", EvalError::None},
+    ::testing::Values(EvalCase{1e20, 1, "-", "1E+20", EvalError::None},
                       EvalCase{7, -3, "Mod", "1", EvalError::None},
                       EvalCase{-2147483648.0, -1, "Mod", "0", EvalError::None},
                       EvalCase{2147483648.0, 3, "Mod", "2147483648", EvalError::Overflow},
-                      EvalCase{5, 0.4, "Mod", "5", EvalError::DivisionByZero},
                       EvalCase{5, 0.6, "Mod", "0", EvalError::None},
                       EvalCase{0, -1, "x^y", "0", EvalError::DivisionByZero},
                       EvalCase{0, 0, "x^y", "1", EvalError::None},
@@ -43,13 +39,7 @@ INSTANTIATE_TEST_SUITE_P(
                       EvalCase{1e200, 1e200, "x", "1E+200", EvalError::Overflow},
                       EvalCase{1e300, 1e-300, "/", "1E+300", EvalError::Overflow},
                       EvalCase{-1e308, 1e308, "-", "-1E+308", EvalError::Overflow},
-                      EvalCase{100, 10, "Log n", "2", EvalError::None},
                       EvalCase{5, 2, "?", "5", EvalError::UnknownOperator}));
-
-TEST(EvalErrorMessage, UnknownOperatorIsSilent) {
-    EXPECT_TRUE(EvalErrorMessage(EvalError::UnknownOperator).empty());
-    EXPECT_EQ(EvalErrorMessage(EvalError::Overflow), "Erreur: Dépassement de capacité.");
-}
 
 TEST(SubtractionDecimals, CountsWhatTheTextReallyHolds) {
     EXPECT_EQ(SubtractionDecimals("0,25"), 2);
@@ -58,16 +48,6 @@ TEST(SubtractionDecimals, CountsWhatTheTextReallyHolds) {
     EXPECT_EQ(SubtractionDecimals("1E-07"), 7);
     EXPECT_EQ(SubtractionDecimals("1E+20"), 0);
     EXPECT_EQ(SubtractionDecimals("1,23456789012346E+17"), 0);
-}
-
-TEST(OperatorTable, NamesAndIndexes) {
-    const char* names[] = {"+", "-", "x", "/", "Mod", "x^y", "Log n"};
-    for (int i = 0; i < kOperatorCount; ++i) {
-        EXPECT_EQ(OperatorName(i), names[i]);
-        EXPECT_EQ(OperatorIndex(names[i]), i);
-    }
-    EXPECT_FALSE(OperatorIndex("*"));
-    EXPECT_TRUE(OperatorName(7).empty());
 }
 
 }  // namespace

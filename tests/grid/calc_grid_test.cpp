@@ -51,17 +51,10 @@ TEST(CalcGrid, OpenRowFollowsTheRecordedLines) {
     EXPECT_EQ(log.events, expected);
 }
 
-TEST(LineKind, CodesAndColours) {
-    EXPECT_EQ(LineKindFromCode(0), LineKind::Operation);
+TEST(LineKind, UnknownFileCodesAreOperationLines) {
     EXPECT_EQ(LineKindFromCode(3), LineKind::Cancellation);
     EXPECT_EQ(LineKindFromCode(4), LineKind::Operation);
     EXPECT_EQ(LineKindFromCode(255), LineKind::Operation);
-    EXPECT_FALSE(LineBackColor(LineKind::Operation));
-    EXPECT_EQ(*LineBackColor(LineKind::Function), 0xE0E0E0);
-    EXPECT_EQ(*LineBackColor(LineKind::Result), 0xC0C0C0);
-    EXPECT_EQ(static_cast<std::uint32_t>(*LineBackColor(LineKind::Cancellation)), 0x80000012u);
-    EXPECT_EQ(static_cast<std::uint32_t>(*LineValueForeColor(LineKind::Cancellation)), 0x8000000Eu);
-    EXPECT_FALSE(LineValueForeColor(LineKind::Result));
 }
 
 }  // namespace

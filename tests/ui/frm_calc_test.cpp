@@ -34,16 +34,6 @@ class Window : public WindowTest {
     std::string Value(int row) const { return window.Grid().Row(row).Value; }
 };
 
-TEST_F(Window, StartsWithZeroEmptyGridAndMemoryPanels) {
-    EXPECT_EQ(window.windowTitle(), "Tallimo");
-    EXPECT_EQ(Dial(), "0");
-    EXPECT_EQ(window.GridView()->model()->rowCount(), 1);
-    EXPECT_FALSE(window.GridView()->isEnabled());
-    for (int i = 0; i < 5; ++i) {
-        EXPECT_EQ(window.MemoryPanel(i)->text(), QString("M%1: 0").arg(i + 1));
-    }
-}
-
 TEST_F(Window, MouseClicksReachTheEngineWithTheirButton) {
     Keys({KeyId::Chiffre3, KeyId::Decimal, KeyId::Chiffre2, KeyId::Chiffre5});
     Click(KeyId::Fonction2, Qt::RightButton);  // right: decimal part
