@@ -145,8 +145,6 @@ FrmCalc::FrmCalc(QWidget* parent) : QMainWindow(parent), engine_(grid_, *this, *
     CreateGrid();
     CreateKeys();
     CreateStatusBar();
-    fraEdition_ = new EditPanel(grid_, *this, *this, centralWidget());
-    connect(fraEdition_, &EditPanel::Closed, this, &FrmCalc::fraEdition_Closed);
 
     // Start-up: the style 1 colours draw the whole keypad, then the state
     // is Cleared (the engine starts so).
@@ -462,8 +460,18 @@ void FrmCalc::flxCalc_KeyDown(QKeyEvent* event) {
     }
 }
 
+EditPanel* FrmCalc::Panel() {
+    // Made on first use: most sessions never open a line, and start-up
+    // stays lean without it.
+    if (fraEdition_ == nullptr) {
+        fraEdition_ = new EditPanel(grid_, *this, *this, centralWidget());
+        connect(fraEdition_, &EditPanel::Closed, this, &FrmCalc::fraEdition_Closed);
+    }
+    return fraEdition_;
+}
+
 void FrmCalc::StartLineEdit() {
-    if (!InGridMode() || fraEdition_->IsOpen()) {
+    if (!InGridMode() || Panel()->IsOpen()) {
         return;
     }
     const QModelIndex current = flxCalc_->currentIndex();

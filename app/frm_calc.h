@@ -47,7 +47,7 @@ class FrmCalc : public QMainWindow, private MessageSink, private TextPrompt {
     // 100 ms before it acts).
     bool KeysPending() const { return !pending_.empty(); }
     QAction* MenuItem(const char* object_name) const;
-    EditPanel* Panel() const { return fraEdition_; }
+    EditPanel* Panel();
 
     // The five colours: window and keys, key glyphs, grid background, dial
     // background, dial text.
