@@ -2,6 +2,7 @@
 
 #include <QKeyEvent>
 
+#include "appearance/ui/kst_gdi_ctl.h"
 #include "engine/keyboard.h"
 
 namespace tallimo {
@@ -14,20 +15,6 @@ namespace {
 // digits to the calculator.
 constexpr quint32 kDigitRowFirst = 10;
 constexpr quint32 kDigitRowLast = 19;
-
-int MaskOf(Qt::KeyboardModifiers modifiers) {
-    int mask = 0;
-    if (modifiers & Qt::ShiftModifier) {
-        mask |= kShiftMask;
-    }
-    if (modifiers & Qt::ControlModifier) {
-        mask |= kCtrlMask;
-    }
-    if (modifiers & Qt::AltModifier) {
-        mask |= kAltMask;
-    }
-    return mask;
-}
 
 std::optional<int> KeypadCode(int key) {
     if (key >= Qt::Key_0 && key <= Qt::Key_9) {
@@ -98,7 +85,7 @@ std::optional<int> MainKeyboardCode(int key) {
 }  // namespace
 
 std::optional<VirtualKey> TranslateKeyEvent(const QKeyEvent& event) {
-    const int mask = MaskOf(event.modifiers());
+    const int mask = ModifierMask(event.modifiers());
     const int key = event.key();
     std::optional<int> code;
     if (event.modifiers() & Qt::KeypadModifier) {

@@ -28,7 +28,9 @@ int ButtonMask(Qt::MouseButton button) {
     }
 }
 
-int ShiftMask(Qt::KeyboardModifiers modifiers) {
+}  // namespace
+
+int ModifierMask(Qt::KeyboardModifiers modifiers) {
     int mask = 0;
     if (modifiers.testFlag(Qt::ShiftModifier)) {
         mask |= KstGdiCtl::kShiftMask;
@@ -41,8 +43,6 @@ int ShiftMask(Qt::KeyboardModifiers modifiers) {
     }
     return mask;
 }
-
-}  // namespace
 
 KstGdiCtl::KstGdiCtl(QWidget* parent)
     : QWidget(parent), fore_(SystemColor(18)), fill_color_(SystemColor(2)) {
@@ -111,11 +111,11 @@ void KstGdiCtl::paintEvent(QPaintEvent*) {
 }
 
 void KstGdiCtl::mousePressEvent(QMouseEvent* event) {
-    emit MouseDown(ButtonMask(event->button()), ShiftMask(event->modifiers()));
+    emit MouseDown(ButtonMask(event->button()), ModifierMask(event->modifiers()));
 }
 
 void KstGdiCtl::mouseReleaseEvent(QMouseEvent* event) {
-    emit MouseUp(ButtonMask(event->button()), ShiftMask(event->modifiers()));
+    emit MouseUp(ButtonMask(event->button()), ModifierMask(event->modifiers()));
     if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) {
         emit Click();
     }
