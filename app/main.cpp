@@ -1,10 +1,20 @@
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
 
 #include "app/frm_calc.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tallimo"));
+    // The program speaks French whatever the desktop's language, its
+    // standard dialogs and buttons included.
+    QTranslator qt_texts;
+    if (qt_texts.load(QLocale(QLocale::French, QLocale::France), QStringLiteral("qtbase"),
+                      QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        QApplication::installTranslator(&qt_texts);
+    }
     tallimo::FrmCalc window;
     window.show();
     return QApplication::exec();

@@ -8,7 +8,7 @@ packages=(
     qt6-base-dev libgl-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     clang libclang-rt-14-dev
-    fonts-liberation2
+    fonts-liberation2 qt6-translations-l10n
 )
 
 missing=()
