@@ -320,12 +320,6 @@ void FrmCalc::ToggleGridMode() {
     DrawGridKey(grid_key, grid_tag_);
     mnuPrin_[0]->setEnabled(!entering);
     mnuPrin_[1]->setEnabled(!entering);
-    for (QMenu* menu : {mnuPrin_[0], mnuPrin_[1]}) {
-        for (QAction* action : menu->actions()) {
-            // Their shortcuts follow the menus.
-            action->setProperty("inGridMode", entering);
-        }
-    }
     for (int i = 0; i < kKeypadKeyCount; ++i) {
         keys_[static_cast<std::size_t>(i)]->setVisible(!entering);
     }

@@ -16,18 +16,6 @@ double Negated(double v) {
 
 }  // namespace
 
-std::optional<double> AskDecimals(TextPrompt& prompt) {
-    for (;;) {
-        const std::optional<std::string> answer = prompt.AskText(kDecimalsPrompt, kDecimalsDefault);
-        if (!answer || answer->find_first_not_of(" \t") == std::string::npos) {
-            return std::nullopt;
-        }
-        if (const std::optional<double> value = ParseDecimalsAnswer(*answer)) {
-            return value;
-        }
-    }
-}
-
 CalcEngine::CalcEngine(CalcGrid& grid, MessageSink& messages, TextPrompt& prompt)
     : grid_(grid), messages_(messages), prompt_(prompt) {}
 
