@@ -21,10 +21,10 @@
 #include "appearance/ui/kst_gdi_ctl.h"
 #include "appearance/ui/system_colors.h"
 #include "engine/keyboard.h"
-#include "engine/number_text.h"
-#include "grid/calc_file.h"
 #include "grid/ui/calc_grid_model.h"
-#include "grid/ui/edit_panel.h"
+#include "gridwork/calc_file.h"
+#include "gridwork/ui/edit_panel.h"
+#include "numbers/number_text.h"
 #include "platform/c_open_save_file.h"
 
 namespace tallimo {

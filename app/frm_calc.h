@@ -9,6 +9,7 @@
 #include <deque>
 #include <string>
 
+#include "appearance/color_value.h"
 #include "appearance/keypad_keys.h"
 #include "engine/calc_engine.h"
 #include "grid/calc_grid.h"

@@ -5,7 +5,7 @@
 #include <span>
 #include <vector>
 
-#include "grid/calc_line.h"
+#include "appearance/color_value.h"
 
 namespace tallimo {
 

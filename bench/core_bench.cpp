@@ -5,7 +5,7 @@
 #include <string>
 
 #include "engine/calc_engine.h"
-#include "engine/number_text.h"
+#include "numbers/number_text.h"
 
 namespace {
 

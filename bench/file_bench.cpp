@@ -9,9 +9,9 @@
 #include <string>
 #include <vector>
 
-#include "engine/number_text.h"
-#include "grid/calc_file.h"
 #include "grid/calc_grid.h"
+#include "gridwork/calc_file.h"
+#include "numbers/number_text.h"
 
 namespace {
 

@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "engine/number_text.h"
-#include "grid/line_edit.h"
+#include "gridwork/line_edit.h"
+#include "numbers/number_text.h"
 
 namespace {
 

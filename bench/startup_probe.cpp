@@ -27,7 +27,7 @@ long RssAnonKib() {
 
 // Reports once, at the first paint of the watched window.
 class FirstPaint : public QObject {
-public:
+  public:
     bool eventFilter(QObject*, QEvent* event) override {
         if (event->type() == QEvent::Paint && !done_) {
             done_ = true;
@@ -44,7 +44,7 @@ public:
         return false;
     }
 
-private:
+  private:
     bool done_ = false;
 };
 

@@ -3,8 +3,8 @@
 #include <utility>
 
 #include "engine/functions.h"
-#include "engine/number_text.h"
 #include "engine/operators.h"
+#include "numbers/number_text.h"
 
 namespace tallimo {
 

@@ -6,33 +6,11 @@
 #include <string_view>
 
 #include "engine/calc_state.h"
-#include "engine/host.h"
+#include "engine/keys.h"
+#include "engine/message_sink.h"
 #include "grid/calc_grid.h"
 
 namespace tallimo {
-
-// The keypad keys, as the window's key arrays name them.
-enum class Key {
-    Digit,  // index 0..9
-    DecimalComma,
-    Constant,  // index 0: Pi
-    Sign,
-    Backspace,
-    CancelEntry,
-    Cancel,
-    Operator,  // index 0..6
-    Equals,
-    Function,  // index 0..11
-    Memory,    // index 0..4
-};
-
-// A key released: which key, its index in its array, and the mouse button
-// (1 the left one; two-function keys take every other value as the right).
-struct KeyPress {
-    Key key = Key::Digit;
-    int index = 0;
-    int button = 1;
-};
 
 inline constexpr std::string_view kPiText = "3,1415926535897932384626433832795";
 

@@ -4,7 +4,7 @@
 #include <cmath>
 #include <string>
 
-#include "engine/number_text.h"
+#include "numbers/number_text.h"
 
 namespace tallimo {
 

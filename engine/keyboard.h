@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <optional>
 
-#include "engine/calc_engine.h"
+#include "engine/keys.h"
 
 namespace tallimo {
 

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <limits>
 
-#include "engine/number_text.h"
+#include "numbers/number_text.h"
 
 namespace tallimo {
 

@@ -6,8 +6,8 @@
 #include <string_view>
 #include <vector>
 
-#include "engine/number_text.h"
-#include "grid/calc_file.h"
+#include "gridwork/calc_file.h"
+#include "numbers/number_text.h"
 
 namespace tallimo::fuzz {
 

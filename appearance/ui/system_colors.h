@@ -5,7 +5,7 @@
 #include <QColor>
 #include <QPalette>
 
-#include "grid/calc_line.h"
+#include "appearance/color_value.h"
 
 namespace tallimo {
 

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QPalette>
 
+#include "appearance/line_colors.h"
 #include "appearance/ui/system_colors.h"
 #include "grid/ui/comment_picture.h"
 

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "engine/functions.h"
-#include "engine/number_text.h"
+#include "numbers/number_text.h"
 
 namespace tallimo {
 namespace {

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "engine/number_text.h"
 #include "engine/operators.h"
+#include "numbers/number_text.h"
 
 namespace tallimo {
 namespace {

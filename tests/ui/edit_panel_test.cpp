@@ -9,7 +9,7 @@
 #include <QTableView>
 #include <map>
 
-#include "grid/ui/edit_panel.h"
+#include "gridwork/ui/edit_panel.h"
 #include "window_fixture.h"
 
 namespace tallimo::testing {

@@ -13,6 +13,8 @@ inline void PrintTo(const QString& text, std::ostream* os) {
 namespace tallimo::testing {
 
 // The application that the widget tests' main created.
-inline QApplication& App() { return *qobject_cast<QApplication*>(QCoreApplication::instance()); }
+inline QApplication& App() {
+    return *qobject_cast<QApplication*>(QCoreApplication::instance());
+}
 
 }  // namespace tallimo::testing

@@ -6,7 +6,7 @@
 #include <QGroupBox>
 #include <array>
 
-#include "grid/line_edit.h"
+#include "gridwork/line_edit.h"
 
 class QComboBox;
 class QLineEdit;

@@ -1,4 +1,4 @@
-#include "grid/calc_file.h"
+#include "gridwork/calc_file.h"
 
 #include <fcntl.h>
 #include <iconv.h>
@@ -12,7 +12,7 @@
 #include <new>
 #include <optional>
 
-#include "engine/number_text.h"
+#include "numbers/number_text.h"
 
 namespace tallimo {
 namespace {

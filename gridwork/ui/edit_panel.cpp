@@ -1,4 +1,4 @@
-#include "grid/ui/edit_panel.h"
+#include "gridwork/ui/edit_panel.h"
 
 #include <QComboBox>
 #include <QKeyEvent>
@@ -9,7 +9,7 @@
 #include "appearance/keypad_keys.h"
 #include "engine/functions.h"
 #include "engine/operators.h"
-#include "grid/calc_file.h"
+#include "gridwork/calc_file.h"
 
 namespace tallimo {
 

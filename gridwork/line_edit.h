@@ -13,7 +13,7 @@
 #include <string>
 #include <string_view>
 
-#include "engine/host.h"
+#include "engine/message_sink.h"
 #include "grid/calc_grid.h"
 
 namespace tallimo {

@@ -1,4 +1,4 @@
-#include "grid/line_edit.h"
+#include "gridwork/line_edit.h"
 
 #include <gtest/gtest.h>
 
@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "engine/functions.h"
-#include "tests/engine/engine_harness.h"
+#include "engine_harness.h"
 
 namespace tallimo {
 namespace {

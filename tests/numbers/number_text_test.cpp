@@ -3,7 +3,7 @@
 #include <cmath>
 #include <limits>
 
-#include "engine/number_text.h"
+#include "numbers/number_text.h"
 
 namespace tallimo {
 namespace {

@@ -10,8 +10,8 @@
 #include <string>
 #include <vector>
 
-#include "grid/calc_file.h"
-#include "tests/engine/engine_harness.h"
+#include "engine_harness.h"
+#include "gridwork/calc_file.h"
 
 namespace tallimo {
 namespace {

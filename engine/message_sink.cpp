@@ -1,4 +1,4 @@
-#include "engine/host.h"
+#include "engine/message_sink.h"
 
 #include "engine/functions.h"
 

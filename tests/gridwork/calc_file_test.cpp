@@ -1,4 +1,4 @@
-#include "grid/calc_file.h"
+#include "gridwork/calc_file.h"
 
 #include <gtest/gtest.h>
 

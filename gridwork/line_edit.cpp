@@ -1,11 +1,11 @@
-#include "grid/line_edit.h"
+#include "gridwork/line_edit.h"
 
 #include <cmath>
 #include <utility>
 
 #include "engine/functions.h"
-#include "engine/number_text.h"
 #include "engine/operators.h"
+#include "numbers/number_text.h"
 
 namespace tallimo {
 
