@@ -7,15 +7,12 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QHeaderView>
-#include <QInputDialog>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenuBar>
-#include <QMessageBox>
 #include <QStandardPaths>
 #include <QStatusBar>
 #include <QTableView>
-#include <QTimer>
 
 #include "app/key_translation.h"
 #include "appearance/ui/kst_gdi_ctl.h"
@@ -26,6 +23,7 @@
 #include "gridwork/ui/edit_panel.h"
 #include "numbers/number_text.h"
 #include "platform/c_open_save_file.h"
+#include "platform/host.h"
 
 namespace tallimo {
 
@@ -41,10 +39,6 @@ constexpr std::string_view kNothingToSave =
 
 constexpr int Px(int twips) {
     return TwipsToPixels(twips);
-}
-
-QString Q(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 KeyPress EngineKeyOf(KeyId id, int button) {
@@ -119,7 +113,8 @@ KeyId KeyIdOf(const KeyPress& key) {
 
 }  // namespace
 
-FrmCalc::FrmCalc(QWidget* parent) : QMainWindow(parent), engine_(grid_, *this, *this) {
+FrmCalc::FrmCalc(Host& host, QWidget* parent)
+    : QMainWindow(parent), host_(host), engine_(grid_, host, host) {
     setWindowTitle(QString::fromLatin1(kTitle));
     setObjectName(QStringLiteral("frmCalc"));
     auto* client = new QWidget(this);
@@ -155,11 +150,6 @@ FrmCalc::FrmCalc(QWidget* parent) : QMainWindow(parent), engine_(grid_, *this, *
 }
 
 FrmCalc::~FrmCalc() = default;
-
-void FrmCalc::SetHostForTesting(MessageSink* messages, TextPrompt* prompt) {
-    messages_ = messages != nullptr ? messages : this;
-    prompt_ = prompt != nullptr ? prompt : this;
-}
 
 QAction* FrmCalc::MenuItem(const char* object_name) const {
     return findChild<QAction*>(QString::fromLatin1(object_name));
@@ -375,7 +365,7 @@ void FrmCalc::NextPendingKey() {
         key_in_progress_ = true;
         if (key.press_look) {
             PressLook(*keys_[static_cast<std::size_t>(key.key)]);
-            QTimer::singleShot(kKeyLookMilliseconds, this, &FrmCalc::FinishPendingKey);
+            host_.RunLater(kKeyLookMilliseconds, this, [this] { FinishPendingKey(); });
             return;
         }
         const PendingKey now = key;
@@ -458,7 +448,7 @@ EditPanel* FrmCalc::Panel() {
     // Made on first use: most sessions never open a line, and start-up
     // stays lean without it.
     if (fraEdition_ == nullptr) {
-        fraEdition_ = new EditPanel(grid_, *this, *this, centralWidget());
+        fraEdition_ = new EditPanel(grid_, host_, host_, centralWidget());
         connect(fraEdition_, &EditPanel::Closed, this, &FrmCalc::fraEdition_Closed);
     }
     return fraEdition_;
@@ -525,35 +515,30 @@ void FrmCalc::mnuFich_Click(int index) {
     }
 }
 
-QString& FrmCalc::LastFolder() {
-    static QString folder;
-    return folder;
-}
-
-QString FrmCalc::DialogFolder() {
-    if (!LastFolder().isEmpty() && QFileInfo(LastFolder()).isDir()) {
-        return LastFolder();
+QString FrmCalc::DialogFolder() const {
+    if (!last_folder_.isEmpty() && QFileInfo(last_folder_).isDir()) {
+        return last_folder_;
     }
     const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     return QFileInfo(documents).isDir() ? documents : QDir::homePath();
 }
 
 void FrmCalc::LoadCalculationFile() {
-    cOpenSaveFile dialog;
-    dialog.hwndOwner = this;
+    cOpenSaveFile dialog(host_);
+    dialog.Owner = this;
     dialog.InitDir = DialogFolder();
     dialog.FileMustExist = true;
     dialog.Filter = QString::fromLatin1(kFileFilter);
     if (dialog.ShowOpen() == 0) {
         return;
     }
-    LastFolder() = QFileInfo(dialog.FileName).absolutePath();
+    last_folder_ = QFileInfo(dialog.FileName).absolutePath();
     // The whole file is read and checked before anything changes, so a bad
     // file leaves the grid, X and the caption as they were.
     ParsedFile file =
         tallimo::LoadCalculationFile(QFile::encodeName(dialog.FileName).toStdString());
     if (file.error != FileError::None) {
-        ShowMessage(FileErrorMessage(file.error), MessageIcon::None);
+        host_.ShowMessage(FileErrorMessage(file.error));
         return;
     }
     grid_.Reset(std::move(file.lines));
@@ -564,15 +549,15 @@ void FrmCalc::LoadCalculationFile() {
 
 void FrmCalc::SaveCalculationFile() {
     if (engine_.State().OperatorPending) {
-        ShowMessage(kOperationInProgress, MessageIcon::None);
+        host_.ShowMessage(kOperationInProgress);
         return;
     }
     if (grid_.GridLine() == 0) {
-        ShowMessage(kNothingToSave, MessageIcon::None);
+        host_.ShowMessage(kNothingToSave);
         return;
     }
-    cOpenSaveFile dialog;
-    dialog.hwndOwner = this;
+    cOpenSaveFile dialog(host_);
+    dialog.Owner = this;
     dialog.InitDir = DialogFolder();
     dialog.OverWritePrompt = true;
     dialog.DefaultExt = QStringLiteral("dat");
@@ -580,13 +565,13 @@ void FrmCalc::SaveCalculationFile() {
     if (!dialog.ShowSave()) {
         return;
     }
-    LastFolder() = QFileInfo(dialog.FileName).absolutePath();
+    last_folder_ = QFileInfo(dialog.FileName).absolutePath();
     const std::span<const CalcLine> lines(grid_.Rows().data(),
                                           static_cast<std::size_t>(grid_.GridLine()));
     const FileError error =
         tallimo::SaveCalculationFile(QFile::encodeName(dialog.FileName).toStdString(), lines);
     if (error != FileError::None) {
-        ShowMessage(FileErrorMessage(error), MessageIcon::None);
+        host_.ShowMessage(FileErrorMessage(error));
         return;
     }
     setWindowTitle(QString::fromLatin1(kTitle) + QStringLiteral(" - ") + dialog.FileTitle());
@@ -606,32 +591,6 @@ void FrmCalc::mnuEdit_Click(int index) {
             RefreshFromEngine();
         }
     }
-}
-
-void FrmCalc::ShowMessage(std::string_view text, MessageIcon icon) {
-    if (messages_ != this) {
-        messages_->ShowMessage(text, icon);
-        return;
-    }
-    // The texts break their lines the Windows way.
-    const QString shown = Q(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    QMessageBox box(icon == MessageIcon::Critical ? QMessageBox::Critical : QMessageBox::NoIcon,
-                    QString::fromLatin1(kTitle), shown, QMessageBox::Ok, this);
-    box.exec();
-}
-
-std::optional<std::string> FrmCalc::AskText(std::string_view prompt,
-                                            std::string_view default_answer) {
-    if (prompt_ != this) {
-        return prompt_->AskText(prompt, default_answer);
-    }
-    bool accepted = false;
-    const QString answer = QInputDialog::getText(this, QString::fromLatin1(kTitle), Q(prompt),
-                                                 QLineEdit::Normal, Q(default_answer), &accepted);
-    if (!accepted) {
-        return std::nullopt;
-    }
-    return answer.toStdString();
 }
 
 }  // namespace tallimo

@@ -26,16 +26,16 @@ class EditPanel;
 class KstGdiCtl;
 struct EditResult;
 
-class FrmCalc : public QMainWindow, private MessageSink, private TextPrompt {
+class Host;
+
+class FrmCalc : public QMainWindow {
     Q_OBJECT
 
   public:
-    explicit FrmCalc(QWidget* parent = nullptr);
+    // The host shows the messages, asks the questions and opens the
+    // dialogs of the window.
+    explicit FrmCalc(Host& host, QWidget* parent = nullptr);
     ~FrmCalc() override;
-
-    // Tests answer the engine's messages and questions themselves instead of
-    // modal boxes.
-    void SetHostForTesting(MessageSink* messages, TextPrompt* prompt);
 
     const CalcEngine& Engine() const { return engine_; }
     const CalcGrid& Grid() const { return grid_; }
@@ -93,19 +93,13 @@ class FrmCalc : public QMainWindow, private MessageSink, private TextPrompt {
     void SaveCalculationFile();
     // The folder the file dialogs start in: the last one used in this run,
     // else the user's documents.
-    static QString DialogFolder();
-    static QString& LastFolder();
+    QString DialogFolder() const;
     void mnuEdit_Click(int index);
 
-    // MessageSink and TextPrompt: modal boxes titled "Tallimo".
-    void ShowMessage(std::string_view text, MessageIcon icon) override;
-    std::optional<std::string> AskText(std::string_view prompt,
-                                       std::string_view default_answer) override;
-
+    Host& host_;
     CalcGrid grid_;
     CalcEngine engine_;
-    MessageSink* messages_ = this;
-    TextPrompt* prompt_ = this;
+    QString last_folder_;
 
     QLabel* lblAffich_ = nullptr;
     QTableView* flxCalc_ = nullptr;

@@ -4,6 +4,7 @@
 #include <QTranslator>
 
 #include "app/frm_calc.h"
+#include "platform/qt_host.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
@@ -15,7 +16,8 @@ int main(int argc, char* argv[]) {
                       QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
         QApplication::installTranslator(&qt_texts);
     }
-    tallimo::FrmCalc window;
+    tallimo::QtHost host;
+    tallimo::FrmCalc window(host);
     window.show();
     return QApplication::exec();
 }

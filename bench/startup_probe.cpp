@@ -11,6 +11,7 @@
 #include <string>
 
 #include "app/frm_calc.h"
+#include "platform/qt_host.h"
 
 namespace {
 
@@ -62,7 +63,8 @@ int main(int argc, char* argv[]) {
         window.show();
         return QApplication::exec();
     }
-    tallimo::FrmCalc window;
+    tallimo::QtHost host;
+    tallimo::FrmCalc window(host);
     window.installEventFilter(&probe);
     window.show();
     return QApplication::exec();

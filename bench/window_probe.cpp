@@ -12,7 +12,7 @@
 
 #include "app/frm_calc.h"
 #include "appearance/ui/kst_gdi_ctl.h"
-#include "platform/c_open_save_file.h"
+#include "platform/qt_host.h"
 
 namespace {
 
@@ -29,15 +29,22 @@ QString WriteFile(const QTemporaryDir& dir, int lines) {
     return path;
 }
 
+// The desktop's host, but the file dialog always chooses one file.
+class OneFileHost : public QtHost {
+  public:
+    explicit OneFileHost(QString path) : path_(std::move(path)) {}
+    ChosenFiles ChooseFiles(const FileDialogRequest&) override { return {{path_}, 0}; }
+
+  private:
+    QString path_;
+};
+
 void BM_KeyStepWithLargeGrid(benchmark::State& state) {
     QTemporaryDir dir;
-    const QString path = WriteFile(dir, static_cast<int>(state.range(0)));
-    FrmCalc window;
+    OneFileHost host(WriteFile(dir, static_cast<int>(state.range(0))));
+    FrmCalc window(host);
     window.show();
-    cOpenSaveFile::SetChooserForTesting(
-        [&](const cOpenSaveFile::Request&) { return QStringList{path}; });
     window.MenuItem("mnuFich1")->trigger();
-    cOpenSaveFile::SetChooserForTesting({});
     QApplication::processEvents();
     KstGdiCtl* one = window.KeyControl(KeyId::Chiffre1);
     KstGdiCtl* plus = window.KeyControl(KeyId::Operateur0);
@@ -53,16 +60,13 @@ BENCHMARK(BM_KeyStepWithLargeGrid)->Arg(10)->Arg(100000)->Unit(benchmark::kMicro
 // Opening the file itself, grid view included.
 void BM_OpenLargeFileIntoTheWindow(benchmark::State& state) {
     QTemporaryDir dir;
-    const QString path = WriteFile(dir, static_cast<int>(state.range(0)));
-    FrmCalc window;
+    OneFileHost host(WriteFile(dir, static_cast<int>(state.range(0))));
+    FrmCalc window(host);
     window.show();
-    cOpenSaveFile::SetChooserForTesting(
-        [&](const cOpenSaveFile::Request&) { return QStringList{path}; });
     for (auto _ : state) {
         window.MenuItem("mnuFich1")->trigger();
         QApplication::processEvents();
     }
-    cOpenSaveFile::SetChooserForTesting({});
 }
 BENCHMARK(BM_OpenLargeFileIntoTheWindow)->Arg(100000)->Unit(benchmark::kMillisecond);
 

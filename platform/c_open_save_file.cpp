@@ -1,41 +1,13 @@
 #include "platform/c_open_save_file.h"
 
 #include <QApplication>
-#include <QFileDialog>
 #include <QFileInfo>
+
+#include "platform/host.h"
 
 namespace tallimo {
 
-namespace {
-
-cOpenSaveFile::Chooser& TestChooser() {
-    static cOpenSaveFile::Chooser chooser;
-    return chooser;
-}
-
-QStringList RunDialog(const cOpenSaveFile::Request& request) {
-    QFileDialog dialog(request.owner, request.title, request.directory);
-    dialog.setAcceptMode(request.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
-    dialog.setFileMode(request.save                 ? QFileDialog::AnyFile
-                       : request.allow_multi_select ? QFileDialog::ExistingFiles
-                       : request.file_must_exist    ? QFileDialog::ExistingFile
-                                                    : QFileDialog::AnyFile);
-    dialog.setNameFilters(request.name_filters);
-    dialog.setDefaultSuffix(request.default_suffix);
-    dialog.setOption(QFileDialog::DontConfirmOverwrite, !request.overwrite_prompt);
-    dialog.setOption(QFileDialog::ReadOnly, request.read_only);
-    if (!request.file_name.isEmpty()) {
-        dialog.selectFile(request.file_name);
-    }
-    if (dialog.exec() != QDialog::Accepted) {
-        return {};
-    }
-    return dialog.selectedFiles();
-}
-
-}  // namespace
-
-cOpenSaveFile::cOpenSaveFile() : hwndOwner(QApplication::activeWindow()) {}
+cOpenSaveFile::cOpenSaveFile(Host& host) : Owner(QApplication::activeWindow()), host_(host) {}
 
 QStringList cOpenSaveFile::NameFilters() const {
     QStringList filters;
@@ -51,54 +23,47 @@ QStringList cOpenSaveFile::NameFilters() const {
     return filters;
 }
 
-cOpenSaveFile::Request cOpenSaveFile::MakeRequest(bool save) const {
-    Request request;
+QStringList cOpenSaveFile::Run(bool save) {
+    FileDialogRequest request;
     request.save = save;
-    request.owner = hwndOwner;
+    request.owner = Owner;
     request.title = DlgTitle;
     request.directory = InitDir;
     request.file_name = FileName;
     request.name_filters = NameFilters();
+    request.filter_index = FilterIndex > 0 ? FilterIndex - 1 : 0;
     request.default_suffix = DefaultExt;
     request.allow_multi_select = AllowMultiSelect && !save;
     request.file_must_exist = FileMustExist;
     request.overwrite_prompt = OverWritePrompt;
-    request.create_prompt = CreatePrompt;
-    request.read_only = ReadOnly;
-    return request;
-}
 
-QStringList cOpenSaveFile::Run(const Request& request) {
     last_error_ = 0;
-    QStringList chosen = TestChooser() ? TestChooser()(request) : RunDialog(request);
-    if (chosen.isEmpty()) {
+    Host::ChosenFiles chosen = host_.ChooseFiles(request);
+    QStringList& paths = chosen.paths;
+    if (paths.isEmpty()) {
         return {};
     }
-    if (request.save && !request.default_suffix.isEmpty() &&
-        QFileInfo(chosen.front()).suffix().isEmpty()) {
-        chosen.front() += QLatin1Char('.') + request.default_suffix;
+    if (save && !DefaultExt.isEmpty() && QFileInfo(paths.front()).suffix().isEmpty()) {
+        paths.front() += QLatin1Char('.') + DefaultExt;
     }
-    FileName = chosen.size() == 1 ? chosen.front() : chosen.join(QChar(0));
-    file_title_ = QFileInfo(chosen.front()).fileName();
-    return chosen;
+    FileName = paths.size() == 1 ? paths.front() : paths.join(QChar(0));
+    file_title_ = QFileInfo(paths.front()).fileName();
+    FilterIndex = chosen.filter_index + 1;
+    return paths;
 }
 
 int cOpenSaveFile::ShowOpen() {
-    return static_cast<int>(Run(MakeRequest(false)).size());
+    return static_cast<int>(Run(false).size());
 }
 
 bool cOpenSaveFile::ShowSave() {
-    return !Run(MakeRequest(true)).isEmpty();
+    return !Run(true).isEmpty();
 }
 
 int cOpenSaveFile::ErrCodeDlg(QString& message) const {
     message = last_error_ == 0 ? QStringLiteral("L'utilisateur a annulé l'opération.")
                                : QStringLiteral("Impossible d'afficher la boîte de dialogue.");
     return last_error_;
-}
-
-void cOpenSaveFile::SetChooserForTesting(Chooser chooser) {
-    TestChooser() = std::move(chooser);
 }
 
 }  // namespace tallimo

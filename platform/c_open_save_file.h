@@ -1,56 +1,35 @@
 // The open and save file dialogs, with the properties the program sets on
-// them and the results it reads back.
+// them and the results it reads back. The dialog itself is the host's.
 #pragma once
 
 #include <QString>
 #include <QStringList>
-#include <functional>
 
 class QWidget;
 
 namespace tallimo {
 
+class Host;
+
 class cOpenSaveFile {
   public:
-    // The dialog itself, replaceable so that tests can answer it. It gets
-    // the prepared dialog settings and returns the chosen paths (empty when
-    // cancelled).
-    struct Request {
-        bool save = false;
-        QWidget* owner = nullptr;
-        QString title;
-        QString directory;
-        QString file_name;
-        QStringList name_filters;
-        QString default_suffix;
-        bool allow_multi_select = false;
-        bool file_must_exist = false;
-        bool overwrite_prompt = true;
-        bool create_prompt = false;
-        bool read_only = false;
-    };
-    using Chooser = std::function<QStringList(const Request&)>;
-
-    cOpenSaveFile();
+    explicit cOpenSaveFile(Host& host);
 
     bool AllowMultiSelect = false;
-    bool CreatePrompt = false;
     bool FileMustExist = false;
-    bool PathMustExist = false;
-    bool HideReadOnly = true;
-    bool ReadOnly = false;
     bool OverWritePrompt = true;
-    QWidget* hwndOwner = nullptr;  // the active window when created
-    QString DlgTitle;
-    QString DefaultExt;
+    QWidget* Owner = nullptr;  // the active window when created
+    QString DlgTitle;          // empty: the dialog's own title
+    QString DefaultExt;        // added to a saved name typed without one
     QString InitDir;
-    QString FileName;  // in: initial name; out: the chosen path
-    QString Filter;    // "description|pattern|description|pattern..."
-    int FilterIndex = 0;
+    QString FileName;     // in: initial name; out: the chosen path
+    QString Filter;       // "description|pattern|description|pattern..."
+    int FilterIndex = 0;  // in and out: the filter pair in use, from 1; 0 means the first
 
     const QString& FileTitle() const { return file_title_; }
 
-    // Number of files chosen, 0 when cancelled.
+    // Number of files chosen, 0 when cancelled. With several files,
+    // FileName holds the chosen paths separated by NUL characters.
     int ShowOpen();
     // True when the user confirmed; always a single file.
     bool ShowSave();
@@ -61,13 +40,10 @@ class cOpenSaveFile {
     // The filter as the dialog's name filters: "Calculs (*.dat)".
     QStringList NameFilters() const;
 
-    // Tests replace the dialog; an empty chooser restores it.
-    static void SetChooserForTesting(Chooser chooser);
-
   private:
-    Request MakeRequest(bool save) const;
-    QStringList Run(const Request& request);
+    QStringList Run(bool save);
 
+    Host& host_;
     QString file_title_;
     int last_error_ = 0;
 };

@@ -18,7 +18,7 @@ namespace {
 
 using testing::EngineRig;
 using testing::GridText;
-using testing::ScriptedHost;
+using testing::ScriptedDialogs;
 
 // A grid written as lines separated by ";": "3" a first operand, "+ 4" an
 // operator line, "= 7" a result, "Carré 49" or "f:Name 1" a function line,
@@ -94,7 +94,7 @@ class EditTable : public ::testing::TestWithParam<EditCase> {};
 TEST_P(EditTable, GridAndClosingSteps) {
     const EditCase& c = GetParam();
     CalcGrid grid = MakeGrid(c.before);
-    ScriptedHost host;
+    ScriptedDialogs host;
     host.answers.assign(c.answers.begin(), c.answers.end());
     LineEditor editor(grid, host, host);
 
@@ -190,7 +190,7 @@ TEST(LineEdit, OpenFillsThePanel) {
         return std::tie(o.status, o.layout, o.caption, o.operation, o.operand, o.comment,
                         o.can_delete, o.operator_enabled);
     };
-    ScriptedHost host;
+    ScriptedDialogs host;
     LineEditor editor(grid, host, host);
     for (int row = 0; row < 7; ++row) {
         EXPECT_EQ(fields(editor.Open(row)), fields(expected[row])) << "row " << row;
@@ -213,7 +213,7 @@ TEST(LineEdit, RecomputedChainsMatchTheKeypad) {
         rig.Type(keys);
         ASSERT_TRUE(rig.host.messages.empty()) << keys;
         const std::string recorded = GridText(rig.grid);
-        ScriptedHost host;
+        ScriptedDialogs host;
         LineEditor editor(rig.grid, host, host);
         for (int first = 0; first < rig.grid.GridLine();
              first = std::max(first, FindChain(rig.grid, first).last) + 1) {

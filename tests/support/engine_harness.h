@@ -2,7 +2,6 @@
 // the display, the state and the grid lines.
 #pragma once
 
-#include <deque>
 #include <map>
 #include <optional>
 #include <sstream>
@@ -10,30 +9,9 @@
 #include <vector>
 
 #include "engine/calc_engine.h"
+#include "scripted_dialogs.h"
 
 namespace tallimo::testing {
-
-class ScriptedHost : public MessageSink, public TextPrompt {
-  public:
-    void ShowMessage(std::string_view text, MessageIcon icon) override {
-        messages.emplace_back(text);
-        icons.push_back(icon);
-    }
-    std::optional<std::string> AskText(std::string_view prompt, std::string_view def) override {
-        prompts.emplace_back(std::string(prompt) + "|" + std::string(def));
-        if (answers.empty()) {
-            return std::nullopt;
-        }
-        std::optional<std::string> answer = answers.front();
-        answers.pop_front();
-        return answer;
-    }
-
-    std::vector<std::string> messages;
-    std::vector<MessageIcon> icons;
-    std::vector<std::string> prompts;
-    std::deque<std::optional<std::string>> answers;
-};
 
 // Grid lines as "operation|value|kind" joined by "; ", with "|decimals" and
 // "|comment" appended when present; the open row is shown only when it holds
@@ -116,7 +94,7 @@ inline std::vector<KeyPress> ParseKeys(const std::string& script) {
 
 struct EngineRig {
     CalcGrid grid;
-    ScriptedHost host;
+    ScriptedDialogs host;
     CalcEngine engine{grid, host, host};
 
     void Type(const std::string& script) {

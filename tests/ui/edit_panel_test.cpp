@@ -120,10 +120,10 @@ TEST_F(EditPanelTest, RefusedLineOrOperandShowsItsMessageAndTheCommentStays) {
     QTest::keyClicks(panel->CommentBox(), "fin");
     QTest::keyClicks(panel->OperandBox(), ".2.3");  // after the 4
     Button(1);
-    EXPECT_EQ(host.messages,
+    EXPECT_EQ(host.dialogs.messages,
               std::vector<std::string>({"Ligne d'annulation. Edition impossible.",
                                         "Vous n'avez pas saisi une donnée valide."}));
-    EXPECT_EQ(host.icons, std::vector({MessageIcon::None, MessageIcon::Critical}));
+    EXPECT_EQ(host.dialogs.icons, std::vector({MessageIcon::None, MessageIcon::Critical}));
     ASSERT_TRUE(panel->IsOpen());
     EXPECT_FALSE(window.GridView()->isEnabled());
     EXPECT_EQ(QApplication::focusWidget(), panel->OperandBox());
@@ -160,7 +160,7 @@ TEST_F(EditPanelTest, AnnulerLeavesTheLineAndKeysNeverReachTheKeypad) {
             QTest::keyClicks(target, "9g", Qt::KeypadModifier);
         }
         EXPECT_EQ(panel->OperatorBox()->currentText() + panel->OperandBox()->text(), "-49");
-        QTest::qWait(150);  // longer than a key's pressed look
+        host.EndPauses();
         EXPECT_FALSE(window.KeysPending());
         EXPECT_TRUE(window.InGridMode());
         EXPECT_EQ(window.Dial()->text(), "7");
@@ -189,7 +189,7 @@ class Changes : public EditPanelTest, public ::testing::WithParamInterface<Chang
 
 TEST_P(Changes, RecomputeTheViewAndXFollowsOnlyTheLastChain) {
     const Change& c = GetParam();
-    host.answer = "";  // decimals asked for: two
+    host.dialogs.otherwise = "";  // decimals asked for: two
     Type(std::string(c.script) + "g");
     DoubleClick(c.row);
     if (c.function) {
@@ -200,11 +200,11 @@ TEST_P(Changes, RecomputeTheViewAndXFollowsOnlyTheLastChain) {
     }
     Button(c.function || c.operand ? 1 : 0);
     ExpectClosed();
-    EXPECT_EQ(host.questions, c.function ? 1 : 0) << "Arrond asks for its decimals";
+    EXPECT_EQ(host.dialogs.prompts.size(), c.function ? 1 : 0) << "Arrond asks for its decimals";
     EXPECT_EQ(Shown(), c.after);
     EXPECT_EQ(window.GridView()->currentIndex().row(), c.current);
     EXPECT_EQ(window.Dial()->text(), c.dial);
-    EXPECT_TRUE(host.messages.empty());
+    EXPECT_TRUE(host.dialogs.messages.empty());
     Type("g+1=");
     EXPECT_EQ(window.Dial()->text(), c.plus_one);
 }

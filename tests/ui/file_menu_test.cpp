@@ -10,7 +10,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "platform/c_open_save_file.h"
 #include "window_fixture.h"
 
 namespace tallimo::testing {
@@ -19,12 +18,10 @@ namespace {
 class FileMenu : public WindowTest {
   protected:
     FileMenu() {
-        cOpenSaveFile::SetChooserForTesting([this](const cOpenSaveFile::Request& request) {
-            requests.push_back(request);
-            return answer.isEmpty() ? QStringList{} : QStringList{answer};
-        });
+        host.choose_files = [this](const FileDialogRequest&) {
+            return Host::ChosenFiles{answer.isEmpty() ? QStringList{} : QStringList{answer}, 0};
+        };
     }
-    ~FileMenu() override { cOpenSaveFile::SetChooserForTesting({}); }
 
     void Save() { window.MenuItem("mnuFich2")->trigger(); }
     void Open(FrmCalc& target) { target.MenuItem("mnuFich1")->trigger(); }
@@ -35,20 +32,22 @@ class FileMenu : public WindowTest {
         file.write(bytes);
     }
 
+    const std::vector<FileDialogRequest>& Requests() const { return host.file_requests; }
+
     QTemporaryDir folder;
     QString answer;
-    std::vector<cOpenSaveFile::Request> requests;
 };
 
 TEST_F(FileMenu, SaveRefusesACalculationInProgressAndAnEmptyGrid) {
     Save();
     Keys({KeyId::Chiffre3, KeyId::Operateur0});
     Save();
-    ASSERT_EQ(host.messages.size(), 2u);
-    EXPECT_EQ(host.messages[0], "La grille de calculs est vide.\r\nAucune donnée à enregistrer.");
-    EXPECT_EQ(host.messages[1],
+    ASSERT_EQ(host.dialogs.messages.size(), 2u);
+    EXPECT_EQ(host.dialogs.messages[0],
+              "La grille de calculs est vide.\r\nAucune donnée à enregistrer.");
+    EXPECT_EQ(host.dialogs.messages[1],
               "Une opération est en cours.\r\nTerminez la ou annulez la avant de poursuivre.");
-    EXPECT_TRUE(requests.empty()) << "no dialog";
+    EXPECT_TRUE(Requests().empty()) << "no dialog";
 }
 
 TEST_F(FileMenu, SavedGridReopensAndTheCalculationGoesOn) {
@@ -57,22 +56,23 @@ TEST_F(FileMenu, SavedGridReopensAndTheCalculationGoesOn) {
           KeyId::Chiffre5, KeyId::Operateur0, KeyId::Chiffre1, KeyId::Egal});
     answer = Path("budget");  // the extension is added
     Save();
-    ASSERT_EQ(requests.size(), 1u);
-    EXPECT_TRUE(requests[0].save);
-    EXPECT_EQ(requests[0].name_filters, QStringList{"Calculs (*.dat)"});
-    EXPECT_EQ(requests[0].default_suffix, "dat");
-    EXPECT_TRUE(requests[0].overwrite_prompt);
+    ASSERT_EQ(Requests().size(), 1u);
+    EXPECT_TRUE(Requests()[0].save);
+    EXPECT_EQ(Requests()[0].name_filters, QStringList{"Calculs (*.dat)"});
+    EXPECT_EQ(Requests()[0].default_suffix, "dat");
+    EXPECT_TRUE(Requests()[0].overwrite_prompt);
     EXPECT_EQ(window.windowTitle(), "Tallimo - budget.dat");
     ASSERT_TRUE(QFile::exists(Path("budget.dat")));
-    EXPECT_TRUE(host.messages.empty());
+    EXPECT_TRUE(host.dialogs.messages.empty());
 
-    FrmCalc other;
-    Recorder other_host;
-    other.SetHostForTesting(&other_host, &other_host);
+    answer.clear();
+    Open(window);
+    EXPECT_EQ(Requests().back().directory, folder.path()) << "starts in the folder last used";
+
+    FrmCalc other(host);
     answer = Path("budget.dat");
     Open(other);
-    EXPECT_EQ(requests.back().directory, folder.path()) << "starts in the folder last used";
-    EXPECT_TRUE(requests.back().file_must_exist);
+    EXPECT_TRUE(Requests().back().file_must_exist);
     EXPECT_EQ(other.windowTitle(), "Tallimo - budget.dat");
     ASSERT_EQ(other.Grid().RowCount(), window.Grid().RowCount());
     for (int r = 0; r < window.Grid().GridLine(); ++r) {
@@ -109,7 +109,7 @@ TEST_F(FileMenu, BadFilesLeaveEverythingAsItWas) {
         "Format de fichier erroné.", "Une erreur s'est produite lors de l'ouverture du fichier.",
         "Une erreur s'est produite lors de l'ouverture du fichier.",
         "Une erreur s'est produite lors de l'ouverture du fichier."};
-    EXPECT_EQ(host.messages, expected);
+    EXPECT_EQ(host.dialogs.messages, expected);
 }
 
 TEST_F(FileMenu, EmptyFileAndCancelledLastLine) {
@@ -128,19 +128,19 @@ TEST_F(FileMenu, EmptyFileAndCancelledLastLine) {
     EXPECT_EQ(window.Grid().GridLine(), 2);
     EXPECT_EQ(window.Dial()->text(), "0");
     EXPECT_EQ(window.Engine().State().Entry, EntryState::Cleared);
-    EXPECT_TRUE(host.messages.empty());
+    EXPECT_TRUE(host.dialogs.messages.empty());
 }
 
 TEST_F(FileMenu, FailedSaveKeepsTheOldFileAndTheCaption) {
     Keys({KeyId::Chiffre3, KeyId::Operateur0, KeyId::Chiffre4, KeyId::Egal});
     answer = Path("absent/calcul.dat");
     Save();
-    ASSERT_EQ(host.messages.size(), 1u);
-    EXPECT_EQ(host.messages[0], "Une erreur s'est produite lors de la sauvegarde.");
+    ASSERT_EQ(host.dialogs.messages.size(), 1u);
+    EXPECT_EQ(host.dialogs.messages[0], "Une erreur s'est produite lors de la sauvegarde.");
     EXPECT_EQ(window.windowTitle(), "Tallimo");
     answer.clear();  // cancelled: nothing at all
     Save();
-    EXPECT_EQ(host.messages.size(), 1u);
+    EXPECT_EQ(host.dialogs.messages.size(), 1u);
 }
 
 TEST_F(FileMenu, BlankGridStartsAgain) {
@@ -158,9 +158,9 @@ TEST_F(FileMenu, BlankGridStartsAgain) {
 TEST_F(FileMenu, FirstDialogStartsInTheDocumentsFolder) {
     answer.clear();
     Open(window);
-    ASSERT_EQ(requests.size(), 1u);
+    ASSERT_EQ(Requests().size(), 1u);
     const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    EXPECT_EQ(requests[0].directory, QDir(documents).exists() ? documents : QDir::homePath());
+    EXPECT_EQ(Requests()[0].directory, QDir(documents).exists() ? documents : QDir::homePath());
 }
 
 }  // namespace

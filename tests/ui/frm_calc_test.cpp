@@ -24,10 +24,9 @@ class Window : public WindowTest {
         QKeyEvent event(QEvent::KeyPress, key, modifiers, scan_code, 0, 0, text);
         QApplication::sendEvent(&window, &event);
     }
+    // Lets every key's pressed look end, so that the keys act.
     void WaitForKeys() {
-        for (int i = 0; i < 500 && window.KeysPending(); ++i) {
-            QTest::qWait(10);
-        }
+        host.EndPauses();
         ASSERT_FALSE(window.KeysPending());
     }
     std::string Dial() const { return window.Dial()->text().toStdString(); }
@@ -47,7 +46,7 @@ TEST_F(Window, MouseClicksReachTheEngineWithTheirButton) {
     EXPECT_EQ(Dial(), "0,5");
     Click(KeyId::Fonction8, Qt::LeftButton);  // "Décimal" of a whole number: no question
     EXPECT_EQ(Dial(), "0,5");
-    host.answer = "0";
+    host.dialogs.otherwise = "0";
     Click(KeyId::Fonction8, Qt::RightButton);
     EXPECT_EQ(window.Grid().Row(window.Grid().GridLine() - 1).Operation, "Arrond");
     EXPECT_EQ(Dial(), "0");
@@ -55,8 +54,8 @@ TEST_F(Window, MouseClicksReachTheEngineWithTheirButton) {
 
 TEST_F(Window, EngineMessagesGoToTheMessageBox) {
     Keys({KeyId::Chiffre5, KeyId::Operateur3, KeyId::Chiffre0, KeyId::Egal});
-    ASSERT_EQ(host.messages.size(), 1u);
-    EXPECT_EQ(host.messages[0], "Erreur: Division par zéro.");
+    ASSERT_EQ(host.dialogs.messages.size(), 1u);
+    EXPECT_EQ(host.dialogs.messages[0], "Erreur: Division par zéro.");
     EXPECT_EQ(Dial(), "5");
 }
 
@@ -125,14 +124,13 @@ TEST_F(Window, KeysTypedFasterThanThePauseKeepTheirOrder) {
                         Qt::KeypadModifier, QString(c));
         QApplication::sendEvent(&target, &event);
     };
-    FrmCalc slow;
-    slow.SetHostForTesting(&host, &host);
+    FrmCalc slow(host);
     for (QChar c : script) {
         type(window, c);  // all at once
     }
     for (QChar c : script) {
         type(slow, c);
-        QTest::qWait(150);
+        host.EndPauses();
     }
     WaitForKeys();
     EXPECT_EQ(Dial(), "91,5");
@@ -209,7 +207,7 @@ TEST_F(Window, CopyAndPasteTheDisplay) {
     QGuiApplication::clipboard()->setText("pas un nombre");
     window.MenuItem("mnuEdit1")->trigger();
     EXPECT_EQ(Dial(), "15,5");
-    EXPECT_TRUE(host.messages.empty());
+    EXPECT_TRUE(host.dialogs.messages.empty());
 }
 
 TEST_F(Window, MenusAndShortcuts) {

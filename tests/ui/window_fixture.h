@@ -5,31 +5,13 @@
 
 #include <QTest>
 #include <initializer_list>
-#include <optional>
-#include <string>
-#include <vector>
 
 #include "app/frm_calc.h"
 #include "appearance/ui/kst_gdi_ctl.h"
+#include "fake_host.h"
 #include "ui_test_app.h"
 
 namespace tallimo::testing {
-
-class Recorder : public MessageSink, public TextPrompt {
-  public:
-    void ShowMessage(std::string_view text, MessageIcon icon) override {
-        messages.emplace_back(text);
-        icons.push_back(icon);
-    }
-    std::optional<std::string> AskText(std::string_view, std::string_view) override {
-        ++questions;
-        return answer;
-    }
-    std::vector<std::string> messages;
-    std::vector<MessageIcon> icons;
-    std::optional<std::string> answer = "2";
-    int questions = 0;
-};
 
 // Makes sure the application exists before the fixture's widgets.
 struct WithApp {
@@ -39,7 +21,7 @@ struct WithApp {
 class WindowTest : public ::testing::Test, private WithApp {
   protected:
     WindowTest() {
-        window.SetHostForTesting(&host, &host);
+        host.dialogs.otherwise = "2";  // the decimals question's default
         window.show();
     }
 
@@ -52,8 +34,8 @@ class WindowTest : public ::testing::Test, private WithApp {
         }
     }
 
-    Recorder host;
-    FrmCalc window;
+    FakeHost host;
+    FrmCalc window{host};
 };
 
 }  // namespace tallimo::testing
