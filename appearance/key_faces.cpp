@@ -419,8 +419,12 @@ const Glyph& KeyGlyph(KeyId key) {
     return KeypadGlyphs()[static_cast<std::size_t>(number)];
 }
 
+std::string_view GridKeyTag(GridMode mode) {
+    return mode == GridMode::Calculator ? "Virelle" : "Grille";
+}
+
 const Glyph& GridKeyLettering(std::string_view tag) {
-    return tag == kCalculatorModeTag ? EditGridLettering() : BackLettering();
+    return tag == "Virelle" ? EditGridLettering() : BackLettering();
 }
 
 void DrawGlyph(PixelSurface& surface, const Glyph& glyph) {
@@ -453,10 +457,10 @@ void DrawReleasedLook(PixelSurface& surface, ColorValue fore) {
     surface.SetPen(fore);
 }
 
-void DrawGridKeyFace(PixelSurface& surface, std::string_view tag) {
+void DrawGridKeyFace(PixelSurface& surface, GridMode mode) {
     Cls(surface);
     DrawRoundRect(surface, 0, 0, 74, 20, 14, 14);
-    DrawGlyph(surface, GridKeyLettering(tag));
+    DrawGlyph(surface, GridKeyLettering(GridKeyTag(mode)));
 }
 
 }  // namespace tallimo

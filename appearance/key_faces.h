@@ -20,14 +20,14 @@ inline constexpr int kKeyCentre = 13;
 inline constexpr int kRingRadius = 13;
 inline constexpr int kPressedRingRadius = 12;
 
-// The grid-mode key's tag in calculator mode; every other tag shows the way
-// back.
-inline constexpr std::string_view kCalculatorModeTag = "Virelle";
+// The grid-mode key's tag: "Virelle" in calculator mode, "Grille" in grid
+// mode.
+std::string_view GridKeyTag(GridMode mode);
 
 // The glyph of a keypad key, its strokes in drawing order; empty for Grille,
 // whose face depends on its tag.
 const Glyph& KeyGlyph(KeyId key);
-// "Editer la grille" for the calculator-mode tag, "Retour" otherwise.
+// "Editer la grille" for the tag "Virelle", "Retour" for any other.
 const Glyph& GridKeyLettering(std::string_view tag);
 
 // Draws the strokes with the surface's pen.
@@ -43,8 +43,8 @@ void DrawPressedLook(PixelSurface& surface);
 // then the pen set to fore, the key's foreground colour.
 void DrawReleasedLook(PixelSurface& surface, ColorValue fore);
 
-// The grid-mode key's face: cleared, a rounded outline and the lettering the
-// tag chooses.
-void DrawGridKeyFace(PixelSurface& surface, std::string_view tag);
+// The grid-mode key's face: cleared, a rounded outline and the lettering
+// that the mode's tag chooses.
+void DrawGridKeyFace(PixelSurface& surface, GridMode mode);
 
 }  // namespace tallimo

@@ -80,6 +80,34 @@ constexpr std::array<KeyRecord, kKeyCount> kKeys = {{
     {KeyArray::Grille, 0, {2880, 3840}, "Clavier: G"},
 }};
 
+// The control arrays: their names, and the engine key of their members.
+struct ArrayRecord {
+    KeyArray array;
+    std::string_view control_name;
+    bool single;
+    std::optional<Key> engine_key;
+};
+
+// In KeyArray order.
+constexpr std::array<ArrayRecord, 12> kArrays = {{
+    {KeyArray::Chiffre, "imaChiffre", false, Key::Digit},
+    {KeyArray::Constante, "imaConstante", false, Key::Constant},
+    {KeyArray::Signe, "imaSigne", true, Key::Sign},
+    {KeyArray::Decimal, "imaDecimal", true, Key::DecimalComma},
+    {KeyArray::Operateur, "imaOpérateur", false, Key::Operator},
+    {KeyArray::Egal, "imaEgal", true, Key::Equals},
+    {KeyArray::Retour, "imaRetour", true, Key::Backspace},
+    {KeyArray::CancelEntry, "imaCancelEntry", true, Key::CancelEntry},
+    {KeyArray::Cancel, "imaCancel", true, Key::Cancel},
+    {KeyArray::Fonction, "imaFonction", false, Key::Function},
+    {KeyArray::Mem, "imaMem", false, Key::Memory},
+    {KeyArray::Grille, "imaGrille", true, std::nullopt},
+}};
+
+const ArrayRecord& Array(KeyArray array) {
+    return kArrays[static_cast<std::size_t>(array)];
+}
+
 const KeyRecord& Record(KeyId key) {
     return kKeys[static_cast<std::size_t>(key)];
 }
@@ -95,23 +123,7 @@ int IndexOf(KeyId key) {
 }
 
 bool IsSingleControl(KeyArray array) {
-    switch (array) {
-        case KeyArray::Chiffre:
-        case KeyArray::Constante:
-        case KeyArray::Operateur:
-        case KeyArray::Fonction:
-        case KeyArray::Mem:
-            return false;
-        case KeyArray::Signe:
-        case KeyArray::Decimal:
-        case KeyArray::Egal:
-        case KeyArray::Retour:
-        case KeyArray::CancelEntry:
-        case KeyArray::Cancel:
-        case KeyArray::Grille:
-            break;
-    }
-    return true;
+    return Array(array).single;
 }
 
 std::optional<KeyId> FindKey(KeyArray array, int index) {
@@ -125,33 +137,24 @@ std::optional<KeyId> FindKey(KeyArray array, int index) {
 }
 
 std::string_view ControlName(KeyArray array) {
-    switch (array) {
-        case KeyArray::Chiffre:
-            return "imaChiffre";
-        case KeyArray::Constante:
-            return "imaConstante";
-        case KeyArray::Signe:
-            return "imaSigne";
-        case KeyArray::Decimal:
-            return "imaDecimal";
-        case KeyArray::Operateur:
-            return "imaOpérateur";
-        case KeyArray::Egal:
-            return "imaEgal";
-        case KeyArray::Retour:
-            return "imaRetour";
-        case KeyArray::CancelEntry:
-            return "imaCancelEntry";
-        case KeyArray::Cancel:
-            return "imaCancel";
-        case KeyArray::Fonction:
-            return "imaFonction";
-        case KeyArray::Mem:
-            return "imaMem";
-        case KeyArray::Grille:
-            break;
+    return Array(array).control_name;
+}
+
+std::optional<KeyPress> EngineKey(KeyId key, int button) {
+    const std::optional<Key> engine_key = Array(ArrayOf(key)).engine_key;
+    if (!engine_key) {
+        return std::nullopt;
     }
-    return "imaGrille";
+    return KeyPress{*engine_key, IndexOf(key), button};
+}
+
+std::optional<KeyId> KeyOf(const KeyPress& press) {
+    for (const ArrayRecord& record : kArrays) {
+        if (record.engine_key == press.key) {
+            return FindKey(record.array, press.index);
+        }
+    }
+    return std::nullopt;
 }
 
 std::string ObjectName(KeyId key) {

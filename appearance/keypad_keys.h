@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+#include "engine/keys.h"
+
 namespace tallimo {
 
 // Every key of the window, the 41 keys of the keypad in the order in which
@@ -63,6 +65,16 @@ int IndexOf(KeyId key);
 bool IsSingleControl(KeyArray array);
 // Nothing when the array has no such index.
 std::optional<KeyId> FindKey(KeyArray array, int index);
+
+// What the engine is told when the key is released with that mouse button;
+// nothing for Grille, which only switches the window's mode.
+std::optional<KeyPress> EngineKey(KeyId key, int button);
+// The drawn key of an engine key (its button aside); nothing when the
+// keypad has no such key.
+std::optional<KeyId> KeyOf(const KeyPress& press);
+
+// The window's two modes, which the grid-mode key switches.
+enum class GridMode : std::uint8_t { Calculator, Grid };
 
 // The control's name, "imaChiffre" or "imaOpérateur" (UTF-8).
 std::string_view ControlName(KeyArray array);

@@ -44,8 +44,7 @@ int ModifierMask(Qt::KeyboardModifiers modifiers) {
     return mask;
 }
 
-KstGdiCtl::KstGdiCtl(QWidget* parent)
-    : QWidget(parent), fore_(SystemColor(18)), fill_color_(SystemColor(2)) {
+KstGdiCtl::KstGdiCtl(QWidget* parent) : QWidget(parent), fore_(SystemColor(18)) {
     surface_.SetBackColor(SystemColor(15));
     surface_.SetPen(fore_);
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -145,13 +144,10 @@ void SetUpKey(KstGdiCtl& control, KeyId key) {
     const PixelSize size = KeySize(key);
     control.SetPixelSize(size.width, size.height);
     const TwipPoint position = KeyPosition(key);
-    control.move(position.x / kTwipsPerPixel, position.y / kTwipsPerPixel);
+    control.move(TwipsToPixels(position.x), TwipsToPixels(position.y));
     control.setObjectName(QString::fromStdString(ObjectName(key)));
     const std::string_view tip = KeyTooltip(key);
     control.setToolTip(QString::fromUtf8(tip.data(), static_cast<qsizetype>(tip.size())));
-    if (key == KeyId::Grille) {
-        control.SetFillstyle(1);
-    }
 }
 
 void DrawKey(KstGdiCtl& control, KeyId key) {
@@ -169,8 +165,8 @@ void ReleaseLook(KstGdiCtl& control) {
     control.Refresh();
 }
 
-void DrawGridKey(KstGdiCtl& control, std::string_view tag) {
-    DrawGridKeyFace(control.Surface(), tag);
+void DrawGridKey(KstGdiCtl& control, GridMode mode) {
+    DrawGridKeyFace(control.Surface(), mode);
     control.Refresh();
 }
 

@@ -5,8 +5,6 @@
 
 #include <QImage>
 #include <QWidget>
-#include <cstdint>
-#include <string_view>
 
 #include "appearance/keypad_keys.h"
 #include "appearance/pixel_surface.h"
@@ -26,8 +24,6 @@ class KstGdiCtl : public QWidget {
     static constexpr int kCtrlMask = 2;
     static constexpr int kAltMask = 4;
 
-    static constexpr int kCopyPen = 13;
-
     // 27 × 27 pixels, button face on button text, until told otherwise.
     explicit KstGdiCtl(QWidget* parent = nullptr);
 
@@ -45,14 +41,6 @@ class KstGdiCtl : public QWidget {
     ColorValue ForeColor() const { return fore_; }
     // Also becomes the surface's pen.
     void SetForeColor(ColorValue colour);
-    ColorValue FillColor() const { return fill_color_; }
-    void SetFillColor(ColorValue colour) { fill_color_ = colour; }
-    // Kept for the owner, narrowed to 16 bits: the pen operations draw
-    // outlines only, in copy-pen mode.
-    int Fillstyle() const { return fill_style_; }
-    void SetFillstyle(int style) { fill_style_ = static_cast<std::int16_t>(style); }
-    int DrawMode() const { return draw_mode_; }
-    void SetDrawMode(int mode) { draw_mode_ = static_cast<std::int16_t>(mode); }
 
     // Shows the current image.
     void Refresh();
@@ -80,9 +68,6 @@ class KstGdiCtl : public QWidget {
   private:
     PixelSurface surface_;
     ColorValue fore_;
-    ColorValue fill_color_;
-    std::int16_t fill_style_ = 0;
-    std::int16_t draw_mode_ = kCopyPen;
 };
 
 // The picture as it is shown on a screen of that device pixel ratio: every
@@ -96,8 +81,7 @@ int ModifierMask(Qt::KeyboardModifiers modifiers);
 // The calculator window's keys.
 
 // Sizes the key in pixels, places it at its position (15 twips a pixel),
-// names it after its control and gives it its tooltip; the grid-mode key
-// gets a transparent fill style.
+// names it after its control and gives it its tooltip.
 void SetUpKey(KstGdiCtl& control, KeyId key);
 // Ring and glyph over the current image, then Refresh.
 void DrawKey(KstGdiCtl& control, KeyId key);
@@ -105,7 +89,7 @@ void DrawKey(KstGdiCtl& control, KeyId key);
 void PressLook(KstGdiCtl& control);
 // The pressed ring taken away, the pen back to ForeColor, then Refresh.
 void ReleaseLook(KstGdiCtl& control);
-// The grid-mode key's face for its tag, then Refresh.
-void DrawGridKey(KstGdiCtl& control, std::string_view tag);
+// The grid-mode key's face for the mode, then Refresh.
+void DrawGridKey(KstGdiCtl& control, GridMode mode);
 
 }  // namespace tallimo

@@ -79,34 +79,40 @@ TEST_P(KeyFaces, MatchTheStrokeTableFreshPressedAndReleased) {
 INSTANTIATE_TEST_SUITE_P(AllKeypadKeys, KeyFaces, ::testing::Range(0, kKeypadKeyCount));
 
 struct GridKeyCase {
-    const char* tag;
+    GridMode mode;
     const char* picture;
-    const char* lettering;  // its row in the stroke table
 };
 
 class GridKeyFaces : public ::testing::TestWithParam<GridKeyCase> {};
 
 // Whatever the key showed is cleared first; the keypad's face drawing leaves
 // the grid key alone.
-TEST_P(GridKeyFaces, ShowTheLetteringTheTagChooses) {
+TEST_P(GridKeyFaces, ShowTheLetteringOfTheMode) {
     const GridKeyCase c = GetParam();
     PixelSurface face(75, 21, kBack);
     face.SetPen(kFore);
-    DrawGridKeyFace(face, c.tag == kCalculatorModeTag ? "Grille" : kCalculatorModeTag);
-    DrawGridKeyFace(face, c.tag);
+    DrawGridKeyFace(face, c.mode == GridMode::Calculator ? GridMode::Grid : GridMode::Calculator);
+    DrawGridKeyFace(face, c.mode);
     DrawKeyFace(face, KeyId::Grille);
     EXPECT_EQ(Picture(face), ReadDataFile(c.picture));
-    EXPECT_EQ(GridKeyLettering(c.tag), StrokeTable().at(c.lettering));
     EXPECT_TRUE(KeyGlyph(KeyId::Grille).empty());
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Tags, GridKeyFaces,
-    ::testing::Values(GridKeyCase{"Virelle", "grid_key_virelle.txt", "imaGrille \"Virelle\""},
-                      GridKeyCase{"Grille", "grid_key_retour.txt", "imaGrille any other"},
-                      GridKeyCase{"", "grid_key_retour.txt", "imaGrille any other"},
-                      GridKeyCase{"virelle", "grid_key_retour.txt", "imaGrille any other"},
-                      GridKeyCase{"Virelle ", "grid_key_retour.txt", "imaGrille any other"}));
+INSTANTIATE_TEST_SUITE_P(Modes, GridKeyFaces,
+                         ::testing::Values(GridKeyCase{GridMode::Calculator,
+                                                       "grid_key_virelle.txt"},
+                                           GridKeyCase{GridMode::Grid, "grid_key_retour.txt"}),
+                         [](const auto& info) {
+                             return info.param.mode == GridMode::Calculator ? "Calculator" : "Grid";
+                         });
+
+// Only the exact tag "Virelle" offers to edit the grid.
+TEST(GridKeyLettering, TheTagChoosesIt) {
+    EXPECT_EQ(GridKeyLettering("Virelle"), StrokeTable().at("imaGrille \"Virelle\""));
+    for (const char* tag : {"Grille", "", "virelle", "Virelle "}) {
+        EXPECT_EQ(GridKeyLettering(tag), StrokeTable().at("imaGrille any other")) << tag;
+    }
+}
 
 }  // namespace
 }  // namespace tallimo

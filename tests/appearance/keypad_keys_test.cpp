@@ -1,34 +1,26 @@
 #include <gtest/gtest.h>
 
-#include <map>
-#include <string>
-#include <vector>
-
 #include "appearance/keypad_keys.h"
-#include "face_test_data.h"
 
 namespace tallimo {
 namespace {
 
-// The table gives each key's name, top-left corner in twips and tooltip.
-TEST(KeypadKeys, EveryKeyHasItsNamePlaceSizeAndTooltip) {
-    std::map<std::string, std::vector<std::string>> table;
-    for (const auto& row : testing::ReadTable("keypad_table.txt")) {
-        table[row[0]] = row;
-    }
-    ASSERT_EQ(table.size(), std::size_t{kKeyCount});
-    for (int i = 0; i < kKeyCount; ++i) {
+// A drawn key and the engine key it stands for lead to each other, so the
+// keyboard's engine keys always find the key whose pressed look they show.
+TEST(KeypadKeys, EveryKeypadKeyAndItsEngineKeyFindEachOther) {
+    for (int i = 0; i < kKeypadKeyCount; ++i) {
         const KeyId key = KeyAt(i);
-        const std::vector<std::string>& row = table.at(ObjectName(key));
-        SCOPED_TRACE(row[0]);
-        EXPECT_EQ(KeyPosition(key).x, std::stoi(row[1]));
-        EXPECT_EQ(KeyPosition(key).y, std::stoi(row[1].substr(row[1].find(',') + 1)));
-        EXPECT_EQ(KeyTooltip(key), row[2]);
-        const bool grid = key == KeyId::Grille;
-        EXPECT_EQ(KeySize(key).width, grid ? 75 : 27);
-        EXPECT_EQ(KeySize(key).height, grid ? 21 : 27);
+        SCOPED_TRACE(ObjectName(key));
+        for (int button : {1, 2}) {
+            const std::optional<KeyPress> press = EngineKey(key, button);
+            ASSERT_TRUE(press.has_value());
+            EXPECT_EQ(press->button, button);
+            EXPECT_EQ(press->index, IndexOf(key));
+            EXPECT_EQ(KeyOf(*press), key);
+        }
         EXPECT_EQ(FindKey(ArrayOf(key), IndexOf(key)), key);
     }
+    EXPECT_FALSE(EngineKey(KeyId::Grille, 1).has_value()) << "the grid key only switches modes";
 }
 
 TEST(KeypadKeys, IndexesOutsideAnArrayFindNoKey) {
@@ -39,6 +31,8 @@ TEST(KeypadKeys, IndexesOutsideAnArrayFindNoKey) {
                                        {KeyArray::Signe, 1}}) {
         EXPECT_FALSE(FindKey(array, index).has_value()) << index;
     }
+    EXPECT_FALSE(KeyOf({Key::Digit, 10, 1}).has_value());
+    EXPECT_FALSE(KeyOf({Key::Function, 12, 1}).has_value());
 }
 
 }  // namespace

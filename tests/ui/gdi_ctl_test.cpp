@@ -98,8 +98,7 @@ TEST_F(ShownKey, LooksAndClearing) {
 }
 
 // A new key is button text on button face, and keeps these references, so
-// that a new desktop palette shows without drawing again. Fill style and draw
-// mode are 16-bit integers.
+// that a new desktop palette shows without drawing again.
 TEST_F(ShownKey, NewKeyFollowsThePalette) {
     const QPalette saved = QApplication::palette();
     KstGdiCtl control;
@@ -109,25 +108,47 @@ TEST_F(ShownKey, NewKeyFollowsThePalette) {
     EXPECT_EQ(control.Picture().pixelColor(0, 13),
               QApplication::palette().color(QPalette::ButtonText));
     QApplication::setPalette(saved);
-    control.SetFillstyle(0x18000);
-    control.SetDrawMode(0x1000D);
-    EXPECT_EQ(std::pair(control.Fillstyle(), control.DrawMode()), std::pair(-32768, 13));
 }
 
-TEST_F(ShownKey, SetUpPlacesSizesNamesAndExplainsEveryKey) {
-    for (int i = 0; i < kKeyCount; ++i) {
-        const KeyId key = KeyAt(i);
-        SCOPED_TRACE(ObjectName(key));
+// A few keys of the keypad, placed at their twips to the nearest pixel.
+TEST_F(ShownKey, SetUpPlacesSizesNamesAndExplainsTheKey) {
+    struct Case {
+        KeyId key;
+        QRect pixels;
+        const char* name;
+        const char* tooltip;
+    };
+    const Case cases[] = {
+        {KeyId::Chiffre7,
+         {8, 24, 27, 27},
+         "imaChiffre7",
+         "Touches 0 à 9 du clavier et du pavé numérique"},
+        {KeyId::Operateur4,
+         {144, 120, 27, 27},
+         "imaOpérateur4",
+         "Reste de la division de x par y. Clavier: %"},
+        {KeyId::Egal,
+         {144, 88, 27, 27},
+         "imaEgal",
+         "Touche Entrée du clavier et du pavé numérique."},
+        {KeyId::Mem3,
+         {104, 184, 27, 27},
+         "imaMem3",
+         "Emplacement mémoire. Clic gauche: mémorisation. Clic droit: rappel. Clavier: F1 à F5 "
+         "et Shift-F1 à Shift-F5"},
+        {KeyId::Grille, {192, 256, 75, 21}, "imaGrille", "Clavier: G"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
         QWidget window;
         KstGdiCtl control(&window);
-        SetUpKey(control, key);
-        EXPECT_EQ(control.pos() * kTwipsPerPixel, QPoint(KeyPosition(key).x, KeyPosition(key).y));
-        const QSize size(KeySize(key).width, KeySize(key).height);
-        EXPECT_TRUE(control.minimumSize() == size && control.maximumSize() == size);
-        EXPECT_EQ(QSize(control.Surface().Width(), control.Surface().Height()), size);
-        EXPECT_EQ(control.toolTip().toStdString(), KeyTooltip(key));
-        EXPECT_EQ(control.objectName().toStdString(), ObjectName(key));
-        EXPECT_EQ(control.Fillstyle(), key == KeyId::Grille ? 1 : 0);
+        SetUpKey(control, c.key);
+        EXPECT_EQ(control.geometry(), c.pixels);
+        EXPECT_TRUE(control.minimumSize() == c.pixels.size() &&
+                    control.maximumSize() == c.pixels.size());
+        EXPECT_EQ(QSize(control.Surface().Width(), control.Surface().Height()), c.pixels.size());
+        EXPECT_EQ(control.toolTip(), QString::fromUtf8(c.tooltip));
+        EXPECT_EQ(control.objectName(), QString::fromUtf8(c.name));
     }
 }
 
