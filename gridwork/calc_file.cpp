@@ -1,17 +1,11 @@
 #include "gridwork/calc_file.h"
 
-#include <fcntl.h>
-#include <iconv.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <algorithm>
-#include <atomic>
-#include <cerrno>
-#include <cstdlib>
 #include <new>
 #include <optional>
 
+#include "gridwork/file_io.h"
+#include "gridwork/windows1252.h"
 #include "numbers/number_text.h"
 
 namespace tallimo {
@@ -21,135 +15,6 @@ constexpr std::string_view kUtf8ByteOrderMark = "\xEF\xBB\xBF";
 constexpr std::string_view kRightDoubleQuote = "\xE2\x80\x9D";  // ”, 0x94 in Windows-1252
 // A line record is at least 0,"","","","" and a line end.
 constexpr std::size_t kShortestLineRecord = 15;
-
-bool IsAscii(std::string_view text) {
-    return std::all_of(text.begin(), text.end(),
-                       [](char c) { return static_cast<unsigned char>(c) < 0x80; });
-}
-
-// The length of the well-formed UTF-8 sequence at the start of `text`, or 0:
-// overlong forms, surrogates and code points beyond U+10FFFF are not UTF-8.
-std::size_t Utf8SequenceLength(std::string_view text) {
-    auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
-    const unsigned char lead = byte(0);
-    std::size_t length = 0;
-    unsigned char low = 0x80;
-    unsigned char high = 0xBF;
-    if (lead < 0x80) {
-        return 1;
-    } else if (lead >= 0xC2 && lead <= 0xDF) {
-        length = 2;
-    } else if (lead >= 0xE0 && lead <= 0xEF) {
-        length = 3;
-        low = lead == 0xE0 ? 0xA0 : 0x80;
-        high = lead == 0xED ? 0x9F : 0xBF;
-    } else if (lead >= 0xF0 && lead <= 0xF4) {
-        length = 4;
-        low = lead == 0xF0 ? 0x90 : 0x80;
-        high = lead == 0xF4 ? 0x8F : 0xBF;
-    } else {
-        return 0;
-    }
-    if (text.size() < length) {
-        return 0;
-    }
-    if (byte(1) < low || byte(1) > high) {
-        return 0;
-    }
-    for (std::size_t i = 2; i < length; ++i) {
-        if (byte(i) < 0x80 || byte(i) > 0xBF) {
-            return 0;
-        }
-    }
-    return length;
-}
-
-class Iconv {
-  public:
-    Iconv(const char* to, const char* from) : cd_(iconv_open(to, from)) {}
-    ~Iconv() {
-        if (Ok()) {
-            iconv_close(cd_);
-        }
-    }
-    Iconv(const Iconv&) = delete;
-    Iconv& operator=(const Iconv&) = delete;
-
-    bool Ok() const { return cd_ != reinterpret_cast<iconv_t>(-1); }
-
-    // Converts as much as it can; `in` and `out` move past what was done.
-    // Returns 0, or the errno that stopped it.
-    int Convert(std::string_view& in, char*& out, std::size_t& out_left) {
-        char* in_ptr = const_cast<char*>(in.data());  // iconv's signature; never written
-        std::size_t in_left = in.size();
-        const std::size_t result = iconv(cd_, &in_ptr, &in_left, &out, &out_left);
-        const int error = result == static_cast<std::size_t>(-1) ? errno : 0;
-        in.remove_prefix(in.size() - in_left);
-        return error;
-    }
-
-  private:
-    iconv_t cd_;
-};
-
-// Windows-1252 bytes to UTF-8, in one pass over the whole buffer. The five
-// bytes that code page leaves undefined make it fail: such a file was not
-// written by this program, and guessing would not read back the same.
-std::optional<std::string> DecodeWindows1252(std::string_view bytes) {
-    if (IsAscii(bytes)) {
-        return std::string(bytes);
-    }
-    Iconv cd("UTF-8", "WINDOWS-1252");
-    if (!cd.Ok()) {
-        return std::nullopt;
-    }
-    // No Windows-1252 character takes more than three UTF-8 bytes.
-    std::string text(bytes.size() * 3, '\0');
-    char* out = text.data();
-    std::size_t out_left = text.size();
-    if (cd.Convert(bytes, out, out_left) != 0) {
-        return std::nullopt;
-    }
-    text.resize(text.size() - out_left);
-    return text;
-}
-
-// UTF-8 to Windows-1252, one character per byte. A character the code page
-// lacks becomes '?'. A byte that is not UTF-8 becomes '?' too when `lenient`,
-// otherwise it fails the conversion.
-std::optional<std::string> EncodeWindows1252(std::string_view text, bool lenient) {
-    if (IsAscii(text)) {
-        return std::string(text);
-    }
-    Iconv cd("WINDOWS-1252", "UTF-8");
-    if (!cd.Ok()) {
-        return std::nullopt;
-    }
-    // Never longer than the UTF-8, even with every '?' put in.
-    std::string bytes(text.size(), '\0');
-    char* out = bytes.data();
-    std::size_t out_left = bytes.size();
-    while (!text.empty()) {
-        const int error = cd.Convert(text, out, out_left);
-        if (error == 0) {
-            break;
-        }
-        if (error != EILSEQ && error != EINVAL) {
-            return std::nullopt;
-        }
-        // Stopped at a character: skip it whole when it is UTF-8 (which the
-        // code page cannot hold), else one stray byte.
-        const std::size_t length = Utf8SequenceLength(text);
-        if (length == 0 && !lenient) {
-            return std::nullopt;
-        }
-        *out++ = '?';
-        --out_left;
-        text.remove_prefix(std::max<std::size_t>(length, 1));
-    }
-    bytes.resize(bytes.size() - out_left);
-    return bytes;
-}
 
 // What the format cannot carry inside quotes, in the form the grid keeps:
 // '"' as '”', every line break as CR LF.
@@ -268,61 +133,6 @@ bool IsContinuableValue(std::string_view value) {
 
 ParsedFile Failure(FileError error) {
     return ParsedFile{error, {}};
-}
-
-// write(2) until everything is written.
-bool WriteAll(int fd, std::string_view bytes) {
-    while (!bytes.empty()) {
-        const ssize_t written = ::write(fd, bytes.data(), bytes.size());
-        if (written < 0) {
-            if (errno == EINTR) {
-                continue;
-            }
-            return false;
-        }
-        bytes.remove_prefix(static_cast<std::size_t>(written));
-    }
-    return true;
-}
-
-// The file a save replaces: the one a symbolic link names, so that the link
-// survives the rename.
-std::string SaveTarget(const std::string& path) {
-    struct stat st {};
-    if (::lstat(path.c_str(), &st) == 0 && S_ISLNK(st.st_mode)) {
-        if (char* resolved = ::realpath(path.c_str(), nullptr)) {
-            std::string target(resolved);
-            std::free(resolved);
-            return target;
-        }
-    }
-    return path;
-}
-
-// A hidden name beside the target, so that the rename stays within one file
-// system and file dialogs do not offer the half-written file.
-std::string TemporaryName(const std::string& target, unsigned attempt) {
-    static std::atomic<unsigned> counter{0};
-    const std::size_t slash = target.rfind('/');
-    const std::string folder = slash == std::string::npos ? "" : target.substr(0, slash + 1);
-    std::string name = slash == std::string::npos ? target : target.substr(slash + 1);
-    // Leave room for the suffix within the longest name a folder takes.
-    name.resize(std::min<std::size_t>(name.size(), 200));
-    return folder + "." + name + "." + std::to_string(::getpid()) + "-" +
-           std::to_string(counter.fetch_add(1) + attempt) + ".tmp";
-}
-
-void SyncFolderOf(const std::string& target) {
-    const std::size_t slash = target.rfind('/');
-    const std::string folder = slash == std::string::npos ? "."
-                               : slash == 0               ? "/"
-                                                          : target.substr(0, slash);
-    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd >= 0) {
-        // The data is safe already; this only hastens the rename to disk.
-        (void)::fsync(fd);
-        ::close(fd);
-    }
 }
 
 }  // namespace
@@ -457,45 +267,13 @@ ParsedFile ParseCalculationFile(std::string_view bytes) {
 }
 
 ParsedFile LoadCalculationFile(const std::string& path) {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) {
-        return Failure(FileError::OpenFailed);
-    }
-    struct stat st {};
-    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-        ::close(fd);
-        return Failure(FileError::OpenFailed);
-    }
-    std::string bytes;
-    bool read_all = true;
-    try {
-        // The size is a hint only: the file may change while it is read.
-        bytes.resize(static_cast<std::size_t>(st.st_size) + 1);
-        std::size_t used = 0;
-        for (;;) {
-            if (used == bytes.size()) {
-                bytes.resize(bytes.size() * 2);
-            }
-            const ssize_t got = ::read(fd, bytes.data() + used, bytes.size() - used);
-            if (got < 0 && errno == EINTR) {
-                continue;
-            }
-            if (got <= 0) {
-                read_all = got == 0;
-                break;
-            }
-            used += static_cast<std::size_t>(got);
-        }
-        bytes.resize(used);
-    } catch (const std::bad_alloc&) {
-        read_all = false;  // a file far beyond any grid
-    }
-    ::close(fd);
-    if (!read_all) {
-        return Failure(FileError::ReadFailed);
+    const FileRead read = ReadWholeFile(path);
+    if (read.status != ReadStatus::Ok) {
+        return Failure(read.status == ReadStatus::OpenFailed ? FileError::OpenFailed
+                                                             : FileError::ReadFailed);
     }
     try {
-        return ParseCalculationFile(bytes);
+        return ParseCalculationFile(read.bytes);
     } catch (const std::bad_alloc&) {
         return Failure(FileError::ReadFailed);
     }
@@ -503,36 +281,9 @@ ParsedFile LoadCalculationFile(const std::string& path) {
 
 FileError SaveCalculationFile(const std::string& path, std::span<const CalcLine> lines) {
     const std::string bytes = WriteCalculationFile(lines);
-    if (bytes.empty() || path.empty()) {
+    if (bytes.empty() || !ReplaceFileAtomically(path, bytes)) {
         return FileError::WriteFailed;
     }
-    const std::string target = SaveTarget(path);
-
-    std::string temporary;
-    int fd = -1;
-    for (unsigned attempt = 0; attempt < 100 && fd < 0; ++attempt) {
-        temporary = TemporaryName(target, attempt);
-        fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd < 0 && errno != EEXIST) {
-            return FileError::WriteFailed;
-        }
-    }
-    if (fd < 0) {
-        return FileError::WriteFailed;
-    }
-
-    struct stat old {};
-    if (::stat(target.c_str(), &old) == 0 && S_ISREG(old.st_mode)) {
-        // Not worth failing the save over: the content is what matters.
-        (void)::fchmod(fd, old.st_mode & 07777);
-    }
-    const bool written = WriteAll(fd, bytes) && ::fsync(fd) == 0;
-    const bool closed = ::close(fd) == 0;
-    if (!written || !closed || ::rename(temporary.c_str(), target.c_str()) != 0) {
-        ::unlink(temporary.c_str());
-        return FileError::WriteFailed;
-    }
-    SyncFolderOf(target);
     return FileError::None;
 }
 

@@ -74,11 +74,8 @@ ParsedFile ParseCalculationFile(std::string_view bytes);
 // Reads the file, then parses it.
 ParsedFile LoadCalculationFile(const std::string& path);
 
-// Writes the file beside the target under a temporary name, flushes it to
-// disk and only then renames it over the target, so that a failure at any
-// point leaves the old file as it was and no temporary file behind. A
-// replaced file keeps its permissions; a symbolic link keeps pointing to the
-// file it named, which is the one replaced.
+// Writes the file with ReplaceFileAtomically: a failure at any point leaves
+// the old file as it was.
 FileError SaveCalculationFile(const std::string& path, std::span<const CalcLine> lines);
 
 }  // namespace tallimo
