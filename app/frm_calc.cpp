@@ -3,26 +3,20 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
-#include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenuBar>
-#include <QStandardPaths>
 #include <QStatusBar>
-#include <QTableView>
 
 #include "app/key_translation.h"
 #include "appearance/ui/kst_gdi_ctl.h"
 #include "appearance/ui/system_colors.h"
+#include "appearance/ui/twips_rect.h"
 #include "engine/keyboard.h"
 #include "grid/ui/calc_grid_model.h"
-#include "gridwork/calc_file.h"
+#include "grid/ui/calc_grid_view.h"
 #include "gridwork/ui/edit_panel.h"
 #include "numbers/number_text.h"
-#include "platform/c_open_save_file.h"
 #include "platform/host.h"
 
 namespace tallimo {
@@ -30,114 +24,55 @@ namespace tallimo {
 namespace {
 
 constexpr int kKeyLookMilliseconds = 100;
-constexpr char kTitle[] = "Tallimo";
-constexpr char kFileFilter[] = "Calculs (*.dat)|*.dat";
-constexpr std::string_view kOperationInProgress =
-    "Une opération est en cours.\r\nTerminez la ou annulez la avant de poursuivre.";
-constexpr std::string_view kNothingToSave =
-    "La grille de calculs est vide.\r\nAucune donnée à enregistrer.";
 
-constexpr int Px(int twips) {
-    return TwipsToPixels(twips);
-}
-
-KeyPress EngineKeyOf(KeyId id, int button) {
-    const int index = IndexOf(id);
-    switch (ArrayOf(id)) {
-        case KeyArray::Chiffre:
-            return {Key::Digit, index, button};
-        case KeyArray::Constante:
-            return {Key::Constant, index, button};
-        case KeyArray::Signe:
-            return {Key::Sign, 0, button};
-        case KeyArray::Decimal:
-            return {Key::DecimalComma, 0, button};
-        case KeyArray::Operateur:
-            return {Key::Operator, index, button};
-        case KeyArray::Egal:
-            return {Key::Equals, 0, button};
-        case KeyArray::Retour:
-            return {Key::Backspace, 0, button};
-        case KeyArray::CancelEntry:
-            return {Key::CancelEntry, 0, button};
-        case KeyArray::Cancel:
-            return {Key::Cancel, 0, button};
-        case KeyArray::Fonction:
-            return {Key::Function, index, button};
-        case KeyArray::Mem:
-        case KeyArray::Grille:
-            break;
-    }
-    return {Key::Memory, index, button};
-}
-
-KeyId KeyIdOf(const KeyPress& key) {
-    KeyArray array = KeyArray::Chiffre;
-    switch (key.key) {
-        case Key::Digit:
-            array = KeyArray::Chiffre;
-            break;
-        case Key::DecimalComma:
-            array = KeyArray::Decimal;
-            break;
-        case Key::Constant:
-            array = KeyArray::Constante;
-            break;
-        case Key::Sign:
-            array = KeyArray::Signe;
-            break;
-        case Key::Backspace:
-            array = KeyArray::Retour;
-            break;
-        case Key::CancelEntry:
-            array = KeyArray::CancelEntry;
-            break;
-        case Key::Cancel:
-            array = KeyArray::Cancel;
-            break;
-        case Key::Operator:
-            array = KeyArray::Operateur;
-            break;
-        case Key::Equals:
-            array = KeyArray::Egal;
-            break;
-        case Key::Function:
-            array = KeyArray::Fonction;
-            break;
-        case Key::Memory:
-            array = KeyArray::Mem;
-            break;
-    }
-    return FindKey(array, key.index).value_or(KeyId::Grille);
+QString Text(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 }  // namespace
 
 FrmCalc::FrmCalc(Host& host, QWidget* parent)
-    : QMainWindow(parent), host_(host), engine_(grid_, host, host) {
-    setWindowTitle(QString::fromLatin1(kTitle));
+    : QMainWindow(parent),
+      host_(host),
+      document_(host),
+      model_(std::make_unique<CalcGridModel>(document_.Grid())),
+      queue_(
+          [this](int milliseconds, std::function<void()> done) {
+              host_.RunLater(milliseconds, this, std::move(done));
+          },
+          kKeyLookMilliseconds) {
+    document_.SetGridObserver(model_.get());
     setObjectName(QStringLiteral("frmCalc"));
     auto* client = new QWidget(this);
     client->setObjectName(QStringLiteral("frmCalcClient"));
-    client->setFixedSize(Px(7965), Px(5790));
+    client->setFixedSize(TwipsToPixels(7965), TwipsToPixels(5790));
     client->setAutoFillBackground(true);
     setCentralWidget(client);
 
-    lblAffich_ = new QLabel(QStringLiteral("0"), client);
-    lblAffich_->setObjectName(QStringLiteral("lblAffich"));
-    lblAffich_->setGeometry(0, 0, Px(4335), Px(300));
-    lblAffich_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    lblAffich_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    lblAffich_->setMargin(2);
-    lblAffich_->setAutoFillBackground(true);
+    dial_ = new QLabel(QStringLiteral("0"), client);
+    dial_->setObjectName(QStringLiteral("lblAffich"));
+    dial_->setGeometry(TwipsRect(0, 0, 4335, 300));
+    dial_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    dial_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    dial_->setMargin(2);
+    dial_->setAutoFillBackground(true);
     QFont dial_font;
     dial_font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"),
                            QStringLiteral("DejaVu Sans")});
     dial_font.setPointSizeF(9.75);
-    lblAffich_->setFont(dial_font);
+    dial_->setFont(dial_font);
+
+    grid_view_ = new CalcGridView(client);
+    grid_view_->setGeometry(TwipsRect(4560, 120, 3375, 5295));
+    grid_view_->setModel(model_.get());
+    grid_view_->setEnabled(false);
+    connect(model_.get(), &CalcGridModel::rowAppended, grid_view_,
+            [this] { grid_view_->scrollToBottom(); });
+    connect(grid_view_, &CalcGridView::OpenLineRequested, this, &FrmCalc::OpenLine);
+    connect(grid_view_, &CalcGridView::StoreInMemoryRequested, this, &FrmCalc::StoreInMemory);
+    connect(grid_view_, &CalcGridView::GridKeyPressed, this, &FrmCalc::ToggleGridMode);
 
     CreateMenus();
-    CreateGrid();
     CreateKeys();
     CreateStatusBar();
 
@@ -145,101 +80,66 @@ FrmCalc::FrmCalc(Host& host, QWidget* parent)
     // is Cleared (the engine starts so).
     ApplyColors(SystemColor(15), SystemColor(18), SystemColor(15), 0xE0E0E0, 0x000000);
     RefreshFromEngine();
+    setWindowTitle(document_.Caption());
     setFocusPolicy(Qt::StrongFocus);
     setFixedSize(sizeHint());
 }
 
-FrmCalc::~FrmCalc() = default;
+FrmCalc::~FrmCalc() {
+    document_.SetGridObserver(nullptr);
+}
 
-QAction* FrmCalc::MenuItem(const char* object_name) const {
-    return findChild<QAction*>(QString::fromLatin1(object_name));
+QAction* FrmCalc::MenuItem(MenuCommand command) const {
+    const std::span<const MenuCommandInfo> commands = MenuCommands();
+    for (std::size_t i = 0; i < commands.size(); ++i) {
+        if (commands[i].command == command) {
+            return actions_[i];
+        }
+    }
+    return nullptr;
+}
+
+bool FrmCalc::IsBuilt(MenuCommand command) {
+    switch (command) {
+        case MenuCommand::BlankGrid:
+        case MenuCommand::Open:
+        case MenuCommand::Save:
+        case MenuCommand::Quit:
+        case MenuCommand::Copy:
+        case MenuCommand::Paste:
+            return true;
+        case MenuCommand::Print:
+        case MenuCommand::RemoveCancelled:
+        case MenuCommand::Converter:
+        case MenuCommand::DateCalculator:
+        case MenuCommand::CustomiseColors:
+        case MenuCommand::Help:
+        case MenuCommand::About:
+            break;
+    }
+    return false;
 }
 
 void FrmCalc::CreateMenus() {
-    struct Item {
-        const char* caption;
-        QKeySequence shortcut;
-    };
-    struct Menu {
-        const char* caption;
-        const char* items_name;
-        std::vector<Item> items;
-    };
-    const Menu menus[] = {
-        {"&Fichier",
-         "mnuFich",
-         {{"Grille vierge", QKeySequence(Qt::CTRL | Qt::Key_G)},
-          {"Ouvrir", {}},
-          {"Enregistrer", {}},
-          {"Imprimer", {}},
-          {"Quitter", {}}}},
-        {"&Edition",
-         "mnuEdit",
-         {{"Copier", QKeySequence(Qt::CTRL | Qt::Key_C)},
-          {"Coller", QKeySequence(Qt::CTRL | Qt::Key_V)},
-          {"Supprimer les calculs annulés", {}}}},
-        {"&Affichage", "mnuAffich", {{"Convertisseur HOD", {}}, {"Calculateur de dates", {}}}},
-        {"&Personnaliser", "mnuPersonnalisé", {{"Personnaliser les couleurs", {}}}},
-        {"&?", "mnuAide", {{"Aide de Tallimo", {}}, {"A propos de...", {}}}},
-    };
-    for (int m = 0; m < 5; ++m) {
-        const Menu& menu = menus[m];
-        QMenu* qmenu = menuBar()->addMenu(QString::fromUtf8(menu.caption));
-        qmenu->setObjectName(QStringLiteral("mnuPrin%1").arg(m));
-        mnuPrin_[static_cast<std::size_t>(m)] = qmenu;
-        for (int i = 0; i < static_cast<int>(menu.items.size()); ++i) {
-            QAction* action = qmenu->addAction(QString::fromUtf8(menu.items[i].caption));
-            action->setObjectName(QString::fromUtf8(menu.items_name) + QString::number(i));
-            action->setShortcut(menu.items[i].shortcut);
-            // Items whose windows and commands are not built yet stay
-            // visible but unavailable.
-            action->setEnabled(false);
-            if (m == 0) {
-                connect(action, &QAction::triggered, this, [this, i] { mnuFich_Click(i); });
-            } else if (m == 1) {
-                connect(action, &QAction::triggered, this, [this, i] { mnuEdit_Click(i); });
-            }
-        }
+    for (const MenuInfo& info : Menus()) {
+        QMenu* menu = menuBar()->addMenu(Text(info.caption));
+        menu->setObjectName(Text(info.object_name));
+        menus_.push_back(menu);
     }
-    for (const char* ready :
-         {"mnuFich0", "mnuFich1", "mnuFich2", "mnuFich4", "mnuEdit0", "mnuEdit1"}) {
-        MenuItem(ready)->setEnabled(true);
+    for (const MenuCommandInfo& info : MenuCommands()) {
+        QAction* action =
+            menus_[static_cast<std::size_t>(info.menu)]->addAction(Text(info.caption));
+        action->setObjectName(Text(info.object_name));
+        action->setShortcut(QKeySequence(Text(info.shortcut)));
+        // Items whose windows are not built yet stay visible but
+        // unavailable.
+        action->setEnabled(IsBuilt(info.command));
+        const MenuCommand command = info.command;
+        connect(action, &QAction::triggered, this, [this, command] {
+            queue_.Push({{}, [this, command] { Run(command); }});
+        });
+        actions_.push_back(action);
     }
-}
-
-void FrmCalc::CreateGrid() {
-    flxCalc_ = new QTableView(centralWidget());
-    flxCalc_->setObjectName(QStringLiteral("flxCalc"));
-    flxCalc_->setGeometry(Px(4560), Px(120), Px(3375), Px(5295));
-    model_ = new CalcGridModel(grid_, this);
-    flxCalc_->setModel(model_);
-    // The grid's narrow operation column is made for a small sans font.
-    QFont grid_font;
-    grid_font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"),
-                           QStringLiteral("DejaVu Sans")});
-    grid_font.setPointSizeF(8.25);
-    flxCalc_->setFont(grid_font);
-    flxCalc_->setTextElideMode(Qt::ElideNone);
-    flxCalc_->horizontalHeader()->hide();
-    flxCalc_->verticalHeader()->hide();
-    // Fixed row heights keep scrolling and appending independent of the
-    // number of lines.
-    flxCalc_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    flxCalc_->verticalHeader()->setDefaultSectionSize(Px(240));
-    flxCalc_->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    flxCalc_->setColumnWidth(0, Px(700));
-    flxCalc_->setColumnWidth(1, Px(2000));
-    flxCalc_->setColumnWidth(2, Px(500));
-    flxCalc_->setColumnHidden(3, true);
-    flxCalc_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    flxCalc_->setSelectionBehavior(QAbstractItemView::SelectRows);
-    flxCalc_->setSelectionMode(QAbstractItemView::SingleSelection);
-    flxCalc_->setTabKeyNavigation(false);
-    flxCalc_->setWordWrap(false);
-    flxCalc_->setEnabled(false);
-    flxCalc_->installEventFilter(this);
-    flxCalc_->viewport()->installEventFilter(this);
-    connect(model_, &CalcGridModel::rowAppended, flxCalc_, [this] { flxCalc_->scrollToBottom(); });
 }
 
 void FrmCalc::CreateKeys() {
@@ -248,10 +148,13 @@ void FrmCalc::CreateKeys() {
         auto* control = new KstGdiCtl(centralWidget());
         SetUpKey(*control, key);
         keys_[static_cast<std::size_t>(i)] = control;
-        connect(control, &KstGdiCtl::MouseDown, this,
-                [this, key](int, int) { Key_MouseDown(key); });
+        connect(control, &KstGdiCtl::MouseDown, this, [control, key](int, int) {
+            if (key != KeyId::Grille) {
+                PressLook(*control);
+            }
+        });
         connect(control, &KstGdiCtl::MouseUp, this,
-                [this, key](int button, int) { Key_MouseUp(key, button); });
+                [this, key](int button, int) { QueueKey(key, button, false); });
     }
 }
 
@@ -263,9 +166,45 @@ void FrmCalc::CreateStatusBar() {
         auto* panel = new QLabel(bar);
         panel->setObjectName(QStringLiteral("staBarPanel%1").arg(i + 1));
         panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-        panels_[static_cast<std::size_t>(i)] = panel;
+        memory_panels_[static_cast<std::size_t>(i)] = panel;
         bar->addPermanentWidget(panel, 1);
     }
+}
+
+void FrmCalc::Run(MenuCommand command) {
+    if (!IsBuilt(command) || (InGridMode() && !CommandInfo(command).allowed_in_grid_mode)) {
+        return;
+    }
+    switch (command) {
+        case MenuCommand::BlankGrid:
+            document_.BlankGrid();
+            break;
+        case MenuCommand::Open:
+            document_.Open(this);
+            break;
+        case MenuCommand::Save:
+            document_.Save(this);
+            break;
+        case MenuCommand::Quit:
+            close();
+            return;
+        case MenuCommand::Copy:
+            CopyDisplay();
+            break;
+        case MenuCommand::Paste:
+            PasteNumber();
+            break;
+        case MenuCommand::Print:
+        case MenuCommand::RemoveCancelled:
+        case MenuCommand::Converter:
+        case MenuCommand::DateCalculator:
+        case MenuCommand::CustomiseColors:
+        case MenuCommand::Help:
+        case MenuCommand::About:
+            break;
+    }
+    RefreshFromEngine();
+    setWindowTitle(document_.Caption());
 }
 
 void FrmCalc::ApplyColors(ColorValue color1, ColorValue color2, ColorValue color3,
@@ -279,122 +218,82 @@ void FrmCalc::ApplyColors(ColorValue color1, ColorValue color2, ColorValue color
     centralWidget()->setPalette(window_palette);
     DrawKeypad();
     // The area that no cell covers; ordinary cells keep their own colour.
-    QPalette grid_palette = flxCalc_->palette();
+    QPalette grid_palette = grid_view_->palette();
     for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
         grid_palette.setColor(group, QPalette::Base, ResolveColor(color3));
         // A disabled grid still reads normally: only input is refused.
         grid_palette.setColor(group, QPalette::Text,
                               QApplication::palette().color(QPalette::Active, QPalette::Text));
     }
-    flxCalc_->setPalette(grid_palette);
-    QPalette dial_palette = lblAffich_->palette();
+    grid_view_->setPalette(grid_palette);
+    QPalette dial_palette = dial_->palette();
     dial_palette.setColor(QPalette::Window, ResolveColor(color4));
     dial_palette.setColor(QPalette::WindowText, ResolveColor(color5));
-    lblAffich_->setPalette(dial_palette);
+    dial_->setPalette(dial_palette);
 }
 
 void FrmCalc::DrawKeypad() {
     for (int i = 0; i < kKeypadKeyCount; ++i) {
         DrawKey(*keys_[static_cast<std::size_t>(i)], KeyAt(i));
     }
-    DrawGridKey(*keys_[static_cast<std::size_t>(KeyId::Grille)], grid_tag_);
+    DrawGridKey(*keys_[static_cast<std::size_t>(KeyId::Grille)], mode_);
 }
 
 void FrmCalc::ToggleGridMode() {
-    KstGdiCtl& grid_key = *keys_[static_cast<std::size_t>(KeyId::Grille)];
     const bool entering = !InGridMode();
-    if (entering && !engine_.CanEnterGridMode()) {
+    if (entering && !document_.Engine().CanEnterGridMode()) {
         return;
     }
-    grid_tag_ = entering ? "Grille" : "Virelle";
-    DrawGridKey(grid_key, grid_tag_);
-    mnuPrin_[0]->setEnabled(!entering);
-    mnuPrin_[1]->setEnabled(!entering);
+    mode_ = entering ? GridMode::Grid : GridMode::Calculator;
+    DrawGridKey(*keys_[static_cast<std::size_t>(KeyId::Grille)], mode_);
+    for (std::size_t m = 0; m < menus_.size(); ++m) {
+        menus_[m]->setEnabled(!entering || MenuAllowedInGridMode(static_cast<int>(m)));
+    }
     for (int i = 0; i < kKeypadKeyCount; ++i) {
         keys_[static_cast<std::size_t>(i)]->setVisible(!entering);
     }
-    flxCalc_->setEnabled(entering);
+    grid_view_->setEnabled(entering);
     if (entering) {
-        flxCalc_->setFocus();
-        const QModelIndex current = flxCalc_->currentIndex();
-        flxCalc_->setCurrentIndex(current.isValid() ? current : model_->index(grid_.GridLine(), 0));
+        // Keys typed before the switch and still waiting belong to the grid
+        // now, not to the keypad.
+        queue_.Clear();
+        grid_view_->setFocus();
+        const QModelIndex current = grid_view_->currentIndex();
+        grid_view_->setCurrentIndex(current.isValid() ? current
+                                                      : model_->index(Grid().GridLine(), 0));
     } else {
         // The current row stays for the next visit, without a highlight
         // that would mean nothing in calculator mode.
-        flxCalc_->selectionModel()->clearSelection();
+        grid_view_->selectionModel()->clearSelection();
         setFocus();
     }
 }
 
-void FrmCalc::Key_MouseDown(KeyId key) {
-    if (key != KeyId::Grille) {
-        PressLook(*keys_[static_cast<std::size_t>(key)]);
+void FrmCalc::QueueKey(KeyId key, int button, bool show_pressed) {
+    KeyPressQueue::Step step;
+    if (show_pressed) {
+        step.show_pressed = [this, key] { PressLook(*keys_[static_cast<std::size_t>(key)]); };
     }
-}
-
-void FrmCalc::Key_MouseUp(KeyId key, int button) {
-    if (key_in_progress_ || !pending_.empty()) {
-        // Keys typed before this click act first.
-        QueueKey({key, button, false});
-        return;
-    }
-    key_in_progress_ = true;
-    RunKey(key, button);
-    key_in_progress_ = false;
-    NextPendingKey();
+    step.act = [this, key, button] { RunKey(key, button); };
+    queue_.Push(std::move(step));
 }
 
 void FrmCalc::RunKey(KeyId key, int button) {
-    if (key == KeyId::Grille) {
+    const std::optional<KeyPress> press = EngineKey(key, button);
+    if (!press) {
         ToggleGridMode();
         return;
     }
     ReleaseLook(*keys_[static_cast<std::size_t>(key)]);
-    engine_.Press(EngineKeyOf(key, button));
+    document_.Engine().Press(*press);
     RefreshFromEngine();
 }
 
-void FrmCalc::QueueKey(const PendingKey& key) {
-    pending_.push_back(key);
-    NextPendingKey();
-}
-
-void FrmCalc::NextPendingKey() {
-    while (!key_in_progress_ && !pending_.empty()) {
-        const PendingKey& key = pending_.front();
-        key_in_progress_ = true;
-        if (key.press_look) {
-            PressLook(*keys_[static_cast<std::size_t>(key.key)]);
-            host_.RunLater(kKeyLookMilliseconds, this, [this] { FinishPendingKey(); });
-            return;
-        }
-        const PendingKey now = key;
-        pending_.pop_front();
-        RunKey(now.key, now.button);
-        key_in_progress_ = false;
-        if (InGridMode()) {
-            // Keys typed after the switch belong to the grid, not the keypad.
-            pending_.clear();
-        }
-    }
-}
-
-void FrmCalc::FinishPendingKey() {
-    const PendingKey key = pending_.front();
-    pending_.pop_front();
-    RunKey(key.key, key.button);
-    key_in_progress_ = false;
-    if (InGridMode()) {
-        pending_.clear();
-    }
-    NextPendingKey();
-}
-
 void FrmCalc::RefreshFromEngine() {
-    lblAffich_->setText(QString::fromStdString(engine_.Display()));
+    dial_->setText(QString::fromStdString(Engine().Display()));
     for (int i = 0; i < kMemoryCount; ++i) {
-        panels_[static_cast<std::size_t>(i)]->setText(
-            QString::fromStdString(engine_.MemoryStatusText(i)));
+        memory_panels_[static_cast<std::size_t>(i)]->setText(
+            QString::fromStdString(Engine().MemoryStatusText(i)));
     }
 }
 
@@ -403,9 +302,9 @@ void FrmCalc::keyPressEvent(QKeyEvent* event) {
         if (const auto vkey = TranslateKeyEvent(*event)) {
             if (const auto action = MapKeyboardKey(vkey->code, vkey->mask)) {
                 if (action->grid_key) {
-                    QueueKey({KeyId::Grille, 0, false});
-                } else {
-                    QueueKey({KeyIdOf(action->key), action->key.button, true});
+                    QueueKey(KeyId::Grille, 0, false);
+                } else if (const auto key = KeyOf(action->key)) {
+                    QueueKey(*key, action->key.button, true);
                 }
             }
         }
@@ -413,183 +312,56 @@ void FrmCalc::keyPressEvent(QKeyEvent* event) {
     QMainWindow::keyPressEvent(event);
 }
 
-bool FrmCalc::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == flxCalc_ && event->type() == QEvent::KeyPress) {
-        flxCalc_KeyDown(static_cast<QKeyEvent*>(event));
-        return event->isAccepted();
-    }
-    if (watched == flxCalc_->viewport() && event->type() == QEvent::MouseButtonDblClick) {
-        // The press before it made the clicked row current.
-        StartLineEdit();
-        return true;
-    }
-    return QMainWindow::eventFilter(watched, event);
-}
-
-void FrmCalc::flxCalc_KeyDown(QKeyEvent* event) {
-    event->ignore();
-    const int key = event->key();
-    const bool ctrl_only =
-        (event->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier)) ==
-        Qt::ControlModifier;
-    if (key == Qt::Key_G && !ctrl_only) {
-        ToggleGridMode();
-        event->accept();
-    } else if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-        StartLineEdit();
-        event->accept();
-    } else if (key >= Qt::Key_F1 && key <= Qt::Key_F5) {
-        StoreGridValueInMemory(key - Qt::Key_F1);
-        event->accept();
-    }
-}
-
 EditPanel* FrmCalc::Panel() {
     // Made on first use: most sessions never open a line, and start-up
     // stays lean without it.
-    if (fraEdition_ == nullptr) {
-        fraEdition_ = new EditPanel(grid_, host_, host_, centralWidget());
-        connect(fraEdition_, &EditPanel::Closed, this, &FrmCalc::fraEdition_Closed);
+    if (edit_panel_ == nullptr) {
+        edit_panel_ = new EditPanel(document_.Editor(), centralWidget());
+        connect(edit_panel_, &EditPanel::Closed, this, &FrmCalc::OnEditClosed);
     }
-    return fraEdition_;
+    return edit_panel_;
 }
 
-void FrmCalc::StartLineEdit() {
+void FrmCalc::OpenLine(int row) {
     if (!InGridMode() || Panel()->IsOpen()) {
         return;
     }
-    const QModelIndex current = flxCalc_->currentIndex();
-    if (!current.isValid()) {
-        return;
-    }
-    if (fraEdition_->StartLineEdit(current.row())) {
-        flxCalc_->setEnabled(false);
+    if (edit_panel_->StartLineEdit(row)) {
+        grid_view_->setEnabled(false);
     }
 }
 
-void FrmCalc::fraEdition_Closed(const EditResult& result) {
-    if (result.show_x || result.follow_value) {
-        engine_.FollowValue(result.follow_value.value_or(std::string()));
-        RefreshFromEngine();
-    }
-    flxCalc_->setEnabled(true);
-    const int row = std::min(result.current_row, grid_.GridLine());
-    flxCalc_->setCurrentIndex(model_->index(row, 0));
-    flxCalc_->scrollTo(model_->index(row, 0));
-    flxCalc_->setFocus();
+void FrmCalc::OnEditClosed(const EditResult& result) {
+    document_.FinishLineEdit(result);
+    RefreshFromEngine();
+    grid_view_->setEnabled(true);
+    const QModelIndex current = model_->index(std::min(result.current_row, Grid().GridLine()), 0);
+    grid_view_->setCurrentIndex(current);
+    grid_view_->scrollTo(current);
+    grid_view_->setFocus();
 }
 
-void FrmCalc::StoreGridValueInMemory(int index) {
-    const QModelIndex current = flxCalc_->currentIndex();
-    if (!current.isValid() || current.row() >= grid_.RowCount()) {
+void FrmCalc::StoreInMemory(int memory, int row) {
+    if (row >= Grid().RowCount()) {
         return;
     }
     // "Annulation", "Erreur!" and the empty open row hold no number to keep.
-    if (const auto value = TextToNumber(grid_.Row(current.row()).Value)) {
-        engine_.StoreMemory(index, *value);
+    if (const auto value = TextToNumber(Grid().Row(row).Value)) {
+        document_.Engine().StoreMemory(memory, *value);
         RefreshFromEngine();
     }
 }
 
-void FrmCalc::mnuFich_Click(int index) {
-    if (InGridMode()) {
-        return;
-    }
-    switch (index) {
-        case 0:
-            engine_.BlankGrid();
-            RefreshFromEngine();
-            setWindowTitle(QString::fromLatin1(kTitle));
-            break;
-        case 1:
-            LoadCalculationFile();
-            break;
-        case 2:
-            SaveCalculationFile();
-            break;
-        case 4:
-            close();
-            break;
-        default:
-            break;
-    }
+void FrmCalc::CopyDisplay() {
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    clipboard->clear();
+    clipboard->setText(dial_->text());
 }
 
-QString FrmCalc::DialogFolder() const {
-    if (!last_folder_.isEmpty() && QFileInfo(last_folder_).isDir()) {
-        return last_folder_;
-    }
-    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    return QFileInfo(documents).isDir() ? documents : QDir::homePath();
-}
-
-void FrmCalc::LoadCalculationFile() {
-    cOpenSaveFile dialog(host_);
-    dialog.Owner = this;
-    dialog.InitDir = DialogFolder();
-    dialog.FileMustExist = true;
-    dialog.Filter = QString::fromLatin1(kFileFilter);
-    if (dialog.ShowOpen() == 0) {
-        return;
-    }
-    last_folder_ = QFileInfo(dialog.FileName).absolutePath();
-    // The whole file is read and checked before anything changes, so a bad
-    // file leaves the grid, X and the caption as they were.
-    ParsedFile file =
-        tallimo::LoadCalculationFile(QFile::encodeName(dialog.FileName).toStdString());
-    if (file.error != FileError::None) {
-        host_.ShowMessage(FileErrorMessage(file.error));
-        return;
-    }
-    grid_.Reset(std::move(file.lines));
-    engine_.ContinueFromLastLine();
-    RefreshFromEngine();
-    setWindowTitle(QString::fromLatin1(kTitle) + QStringLiteral(" - ") + dialog.FileTitle());
-}
-
-void FrmCalc::SaveCalculationFile() {
-    if (engine_.State().OperatorPending) {
-        host_.ShowMessage(kOperationInProgress);
-        return;
-    }
-    if (grid_.GridLine() == 0) {
-        host_.ShowMessage(kNothingToSave);
-        return;
-    }
-    cOpenSaveFile dialog(host_);
-    dialog.Owner = this;
-    dialog.InitDir = DialogFolder();
-    dialog.OverWritePrompt = true;
-    dialog.DefaultExt = QStringLiteral("dat");
-    dialog.Filter = QString::fromLatin1(kFileFilter);
-    if (!dialog.ShowSave()) {
-        return;
-    }
-    last_folder_ = QFileInfo(dialog.FileName).absolutePath();
-    const std::span<const CalcLine> lines(grid_.Rows().data(),
-                                          static_cast<std::size_t>(grid_.GridLine()));
-    const FileError error =
-        tallimo::SaveCalculationFile(QFile::encodeName(dialog.FileName).toStdString(), lines);
-    if (error != FileError::None) {
-        host_.ShowMessage(FileErrorMessage(error));
-        return;
-    }
-    setWindowTitle(QString::fromLatin1(kTitle) + QStringLiteral(" - ") + dialog.FileTitle());
-}
-
-void FrmCalc::mnuEdit_Click(int index) {
-    if (InGridMode()) {
-        return;
-    }
-    if (index == 0) {
-        QClipboard* clipboard = QGuiApplication::clipboard();
-        clipboard->clear();
-        clipboard->setText(lblAffich_->text());
-    } else if (index == 1) {
-        const QString text = QGuiApplication::clipboard()->text();
-        if (!text.isEmpty() && engine_.Paste(text.toStdString())) {
-            RefreshFromEngine();
-        }
+void FrmCalc::PasteNumber() {
+    const QString text = QGuiApplication::clipboard()->text();
+    if (!text.isEmpty()) {
+        document_.Engine().Paste(text.toStdString());
     }
 }
 

@@ -1,32 +1,31 @@
 // The calculator window: the dial, the keypad of graphic keys, the
-// calculation grid, the memory panels and the menus. It owns the engine and
-// the grid, turns clicks and keys into engine keys, and shows what the
-// engine says.
+// calculation grid, the memory panels and the menus. It lays them out and
+// forwards: keys and menu commands go, in the order given, to the document
+// that holds the tape and the calculator; what they change is shown again.
 #pragma once
 
 #include <QMainWindow>
 #include <array>
-#include <deque>
-#include <string>
+#include <memory>
+#include <vector>
 
+#include "app/calc_document.h"
+#include "app/key_press_queue.h"
+#include "app/menu_commands.h"
 #include "appearance/color_value.h"
 #include "appearance/keypad_keys.h"
-#include "engine/calc_engine.h"
-#include "grid/calc_grid.h"
 
 class QAction;
 class QLabel;
 class QMenu;
-class QTableView;
 
 namespace tallimo {
 
 class CalcGridModel;
+class CalcGridView;
 class EditPanel;
-class KstGdiCtl;
-struct EditResult;
-
 class Host;
+class KstGdiCtl;
 
 class FrmCalc : public QMainWindow {
     Q_OBJECT
@@ -37,17 +36,22 @@ class FrmCalc : public QMainWindow {
     explicit FrmCalc(Host& host, QWidget* parent = nullptr);
     ~FrmCalc() override;
 
-    const CalcEngine& Engine() const { return engine_; }
-    const CalcGrid& Grid() const { return grid_; }
-    QLabel* Dial() const { return lblAffich_; }
-    QTableView* GridView() const { return flxCalc_; }
+    // Carries out a menu command at once. The menus and their shortcuts
+    // queue it behind the keys typed before it.
+    void Run(MenuCommand command);
+
+    const CalcDocument& Document() const { return document_; }
+    const CalcEngine& Engine() const { return document_.Engine(); }
+    const CalcGrid& Grid() const { return document_.Grid(); }
+    QLabel* Dial() const { return dial_; }
+    CalcGridView* GridView() const { return grid_view_; }
     KstGdiCtl* KeyControl(KeyId key) const { return keys_[static_cast<std::size_t>(key)]; }
-    QLabel* MemoryPanel(int index) const { return panels_[static_cast<std::size_t>(index)]; }
-    bool InGridMode() const { return grid_tag_ != "Virelle"; }
-    // Keyboard keys waiting for their turn (a key shows its pressed look for
-    // 100 ms before it acts).
-    bool KeysPending() const { return !pending_.empty(); }
-    QAction* MenuItem(const char* object_name) const;
+    QLabel* MemoryPanel(int index) const { return memory_panels_[static_cast<std::size_t>(index)]; }
+    QAction* MenuItem(MenuCommand command) const;
+    bool InGridMode() const { return mode_ == GridMode::Grid; }
+    // Keys and commands waiting for their turn (a typed key shows its
+    // pressed look for 100 ms before it acts).
+    bool KeysPending() const { return queue_.Pending(); }
     EditPanel* Panel();
 
     // The five colours: window and keys, key glyphs, grid background, dial
@@ -57,61 +61,41 @@ class FrmCalc : public QMainWindow {
 
   protected:
     void keyPressEvent(QKeyEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
-    struct PendingKey {
-        KeyId key = KeyId::Grille;
-        int button = 0;
-        bool press_look = true;
-    };
-
     void CreateMenus();
     void CreateKeys();
-    void CreateGrid();
     void CreateStatusBar();
+    // Whether the command's window or work exists in this version.
+    static bool IsBuilt(MenuCommand command);
 
     void DrawKeypad();
     void ToggleGridMode();
-
-    void Key_MouseDown(KeyId key);
-    void Key_MouseUp(KeyId key, int button);
-    // Runs the key's action after its released look.
+    void QueueKey(KeyId key, int button, bool show_pressed);
+    // The key's action, after its released look.
     void RunKey(KeyId key, int button);
-    void QueueKey(const PendingKey& key);
-    void NextPendingKey();
-    void FinishPendingKey();
     void RefreshFromEngine();
 
-    void flxCalc_KeyDown(QKeyEvent* event);
-    void StartLineEdit();
-    void fraEdition_Closed(const EditResult& result);
-    void StoreGridValueInMemory(int index);
-
-    void mnuFich_Click(int index);
-    void LoadCalculationFile();
-    void SaveCalculationFile();
-    // The folder the file dialogs start in: the last one used in this run,
-    // else the user's documents.
-    QString DialogFolder() const;
-    void mnuEdit_Click(int index);
+    void OpenLine(int row);
+    void OnEditClosed(const EditResult& result);
+    void StoreInMemory(int memory, int row);
+    void CopyDisplay();
+    void PasteNumber();
 
     Host& host_;
-    CalcGrid grid_;
-    CalcEngine engine_;
-    QString last_folder_;
+    CalcDocument document_;
+    // Destroyed before the document, whose grid it observes.
+    std::unique_ptr<CalcGridModel> model_;
+    KeyPressQueue queue_;
+    GridMode mode_ = GridMode::Calculator;
 
-    QLabel* lblAffich_ = nullptr;
-    QTableView* flxCalc_ = nullptr;
-    CalcGridModel* model_ = nullptr;
-    EditPanel* fraEdition_ = nullptr;
+    QLabel* dial_ = nullptr;
+    CalcGridView* grid_view_ = nullptr;
+    EditPanel* edit_panel_ = nullptr;  // made on first use
     std::array<KstGdiCtl*, kKeyCount> keys_{};
-    std::array<QLabel*, kMemoryCount> panels_{};
-    std::array<QMenu*, 5> mnuPrin_{};
-    std::string grid_tag_ = "Virelle";
-
-    std::deque<PendingKey> pending_;
-    bool key_in_progress_ = false;
+    std::array<QLabel*, kMemoryCount> memory_panels_{};
+    std::vector<QMenu*> menus_;
+    std::vector<QAction*> actions_;  // in MenuCommands() order
 };
 
 }  // namespace tallimo

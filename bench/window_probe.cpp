@@ -44,7 +44,7 @@ void BM_KeyStepWithLargeGrid(benchmark::State& state) {
     OneFileHost host(WriteFile(dir, static_cast<int>(state.range(0))));
     FrmCalc window(host);
     window.show();
-    window.MenuItem("mnuFich1")->trigger();
+    window.MenuItem(MenuCommand::Open)->trigger();
     QApplication::processEvents();
     KstGdiCtl* one = window.KeyControl(KeyId::Chiffre1);
     KstGdiCtl* plus = window.KeyControl(KeyId::Operateur0);
@@ -64,7 +64,7 @@ void BM_OpenLargeFileIntoTheWindow(benchmark::State& state) {
     FrmCalc window(host);
     window.show();
     for (auto _ : state) {
-        window.MenuItem("mnuFich1")->trigger();
+        window.MenuItem(MenuCommand::Open)->trigger();
         QApplication::processEvents();
     }
 }

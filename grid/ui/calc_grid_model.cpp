@@ -9,14 +9,8 @@
 
 namespace tallimo {
 
-CalcGridModel::CalcGridModel(CalcGrid& grid, QObject* parent)
-    : QAbstractTableModel(parent), grid_(grid) {
-    grid_.SetObserver(this);
-}
-
-CalcGridModel::~CalcGridModel() {
-    grid_.SetObserver(nullptr);
-}
+CalcGridModel::CalcGridModel(const CalcGrid& grid, QObject* parent)
+    : QAbstractTableModel(parent), grid_(grid) {}
 
 int CalcGridModel::rowCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : grid_.RowCount();

@@ -1,5 +1,6 @@
 // The calculation grid as a Qt table model: four columns (operation, value,
-// comment, hidden decimals), every line coloured by its kind.
+// comment, hidden decimals), every line coloured by its kind. The grid's
+// owner makes the model the grid's observer for as long as both live.
 #pragma once
 
 #include <QAbstractTableModel>
@@ -8,7 +9,7 @@
 
 namespace tallimo {
 
-class CalcGridModel : public QAbstractTableModel, private GridObserver {
+class CalcGridModel : public QAbstractTableModel, public GridObserver {
     Q_OBJECT
 
   public:
@@ -16,8 +17,7 @@ class CalcGridModel : public QAbstractTableModel, private GridObserver {
     // The line kind, for views and tests that read a row's kind.
     static constexpr int LineKindRole = Qt::UserRole + 1;
 
-    explicit CalcGridModel(CalcGrid& grid, QObject* parent = nullptr);
-    ~CalcGridModel() override;
+    explicit CalcGridModel(const CalcGrid& grid, QObject* parent = nullptr);
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
@@ -28,6 +28,7 @@ class CalcGridModel : public QAbstractTableModel, private GridObserver {
     void rowAppended(int row);
 
   private:
+    // GridObserver
     void RowAboutToBeAppended(int row) override;
     void RowAppended(int row) override;
     void RowsAboutToBeRemoved(int first, int count) override;
@@ -36,7 +37,7 @@ class CalcGridModel : public QAbstractTableModel, private GridObserver {
     void Reset() override;
     void RowChanged(int row) override;
 
-    CalcGrid& grid_;
+    const CalcGrid& grid_;
 };
 
 }  // namespace tallimo

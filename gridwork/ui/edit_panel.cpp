@@ -6,7 +6,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
-#include "appearance/keypad_keys.h"
+#include "appearance/ui/twips_rect.h"
 #include "engine/functions.h"
 #include "engine/operators.h"
 #include "gridwork/calc_file.h"
@@ -14,14 +14,6 @@
 namespace tallimo {
 
 namespace {
-
-constexpr int Px(int twips) {
-    return (twips + 7) / 15;
-}
-
-QRect Twips(int left, int top, int width, int height) {
-    return {Px(left), Px(top), Px(width), Px(height)};
-}
 
 QString Q(const std::string& text) {
     return QString::fromStdString(text);
@@ -35,51 +27,50 @@ QString ForTextBox(const std::string& comment) {
 
 }  // namespace
 
-EditPanel::EditPanel(CalcGrid& grid, MessageSink& messages, TextPrompt& prompt, QWidget* parent)
-    : QGroupBox(QStringLiteral("Edition de la grille"), parent), editor_(grid, messages, prompt) {
+EditPanel::EditPanel(LineEditor& editor, QWidget* parent)
+    : QGroupBox(QStringLiteral("Edition de la grille"), parent), editor_(editor) {
     setObjectName(QStringLiteral("fraEdition"));
-    setGeometry(Twips(0, 0, 4455, 5415));
+    setGeometry(TwipsRect(0, 0, 4455, 5415));
     setAutoFillBackground(true);
 
-    fraFonction_ = new QGroupBox(QStringLiteral("Fonction"), this);
-    fraFonction_->setObjectName(QStringLiteral("fraFonction"));
-    fraFonction_->setGeometry(Twips(120, 360, 4215, 735));
-    cboFonction_ = new QComboBox(fraFonction_);
-    cboFonction_->setObjectName(QStringLiteral("cboFonction"));
-    cboFonction_->setGeometry(Twips(1440, 240, 1215, 315));
+    function_frame_ = new QGroupBox(QStringLiteral("Fonction"), this);
+    function_frame_->setObjectName(QStringLiteral("fraFonction"));
+    function_frame_->setGeometry(TwipsRect(120, 360, 4215, 735));
+    function_box_ = new QComboBox(function_frame_);
+    function_box_->setObjectName(QStringLiteral("cboFonction"));
+    function_box_->setGeometry(TwipsRect(1440, 240, 1215, 315));
     for (int i = 0; i < kFunctionNameCount; ++i) {
         const std::string_view name = FunctionNameAt(i);
-        cboFonction_->addItem(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
+        function_box_->addItem(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
     }
 
-    fraOperation_ = new QGroupBox(QStringLiteral("Opérateur"), this);
-    fraOperation_->setObjectName(QStringLiteral("fraOpération"));
-    fraOperation_->setGeometry(Twips(120, 1320, 4215, 1215));
-    cboOperation_ = new QComboBox(fraOperation_);
-    cboOperation_->setObjectName(QStringLiteral("cboOpération"));
-    cboOperation_->setGeometry(Twips(1440, 240, 1215, 315));
+    operator_frame_ = new QGroupBox(QStringLiteral("Opérateur"), this);
+    operator_frame_->setObjectName(QStringLiteral("fraOpération"));
+    operator_frame_->setGeometry(TwipsRect(120, 1320, 4215, 1215));
+    operator_box_ = new QComboBox(operator_frame_);
+    operator_box_->setObjectName(QStringLiteral("cboOpération"));
+    operator_box_->setGeometry(TwipsRect(1440, 240, 1215, 315));
     for (int i = 0; i < kOperatorCount; ++i) {
         const std::string_view name = OperatorName(i);
-        cboOperation_->addItem(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
+        operator_box_->addItem(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
     }
-    txtOperation_ = new QLineEdit(fraOperation_);
-    txtOperation_->setObjectName(QStringLiteral("txtOpération"));
-    txtOperation_->setGeometry(Twips(360, 720, 3495, 285));
+    operand_box_ = new QLineEdit(operator_frame_);
+    operand_box_->setObjectName(QStringLiteral("txtOpération"));
+    operand_box_->setGeometry(TwipsRect(360, 720, 3495, 285));
 
-    fraCommentaire_ = new QGroupBox(QStringLiteral("Commentaire"), this);
-    fraCommentaire_->setObjectName(QStringLiteral("fraCommentaire"));
-    fraCommentaire_->setGeometry(Twips(120, 2760, 4215, 1695));
-    txtCommentaire_ = new QPlainTextEdit(fraCommentaire_);
-    txtCommentaire_->setObjectName(QStringLiteral("txtCommentaire"));
-    txtCommentaire_->setGeometry(Twips(120, 240, 3975, 1335));
-    txtCommentaire_->setTabChangesFocus(true);
-    txtCommentaire_->installEventFilter(this);
-    connect(txtCommentaire_, &QPlainTextEdit::textChanged, this,
-            [this] { comment_changed_ = true; });
+    comment_frame_ = new QGroupBox(QStringLiteral("Commentaire"), this);
+    comment_frame_->setObjectName(QStringLiteral("fraCommentaire"));
+    comment_frame_->setGeometry(TwipsRect(120, 2760, 4215, 1695));
+    comment_box_ = new QPlainTextEdit(comment_frame_);
+    comment_box_->setObjectName(QStringLiteral("txtCommentaire"));
+    comment_box_->setGeometry(TwipsRect(120, 240, 3975, 1335));
+    comment_box_->setTabChangesFocus(true);
+    comment_box_->installEventFilter(this);
+    connect(comment_box_, &QPlainTextEdit::textChanged, this, [this] { comment_changed_ = true; });
 
     // Frame captions sit on the frame's top line, so that the boxes placed
     // 16 pixels below a frame's top stand clear inside it.
-    for (QGroupBox* frame : {fraFonction_, fraOperation_, fraCommentaire_}) {
+    for (QGroupBox* frame : {function_frame_, operator_frame_, comment_frame_}) {
         frame->setStyleSheet(QStringLiteral(
             "QGroupBox { border: 1px solid palette(mid); border-radius: 2px; margin-top: 7px; }"
             "QGroupBox::title { subcontrol-origin: margin; left: 6px; padding: 0 2px; }"));
@@ -90,11 +81,11 @@ EditPanel::EditPanel(CalcGrid& grid, MessageSink& messages, TextPrompt& prompt, 
     for (int i = 0; i < 3; ++i) {
         auto* button = new QPushButton(QString::fromLatin1(captions[i]), this);
         button->setObjectName(QStringLiteral("cmdAction%1").arg(i));
-        button->setGeometry(Twips(lefts[i], 4680, 1335, 375));
-        connect(button, &QPushButton::clicked, this, [this, i] { cmdAction_Click(i); });
-        cmdAction_[static_cast<std::size_t>(i)] = button;
+        button->setGeometry(TwipsRect(lefts[i], 4680, 1335, 375));
+        connect(button, &QPushButton::clicked, this, [this, i] { action_buttons_Click(i); });
+        action_buttons_[static_cast<std::size_t>(i)] = button;
     }
-    cmdAction_[1]->setDefault(true);
+    action_buttons_[1]->setDefault(true);
     hide();
 }
 
@@ -117,38 +108,38 @@ bool EditPanel::StartLineEdit(int row) {
     }
     row_ = row;
     setTitle(Q(opening.caption));
-    fraFonction_->hide();
-    fraOperation_->hide();
-    fraCommentaire_->hide();
-    txtCommentaire_->setPlainText(ForTextBox(opening.comment));
-    QWidget* focus = txtCommentaire_;
+    function_frame_->hide();
+    operator_frame_->hide();
+    comment_frame_->hide();
+    comment_box_->setPlainText(ForTextBox(opening.comment));
+    QWidget* focus = comment_box_;
     switch (opening.layout) {
         case EditLayout::Function:
-            fraFonction_->move(Px(120), Px(360));
-            ShowName(cboFonction_, Q(opening.operation), kFunctionNameCount);
-            fraCommentaire_->move(Px(120), Px(1155));
-            fraFonction_->show();
-            focus = cboFonction_;
+            function_frame_->move(TwipsToPixels(120), TwipsToPixels(360));
+            ShowName(function_box_, Q(opening.operation), kFunctionNameCount);
+            comment_frame_->move(TwipsToPixels(120), TwipsToPixels(1155));
+            function_frame_->show();
+            focus = function_box_;
             break;
         case EditLayout::Result:
-            fraCommentaire_->move(Px(120), Px(360));
+            comment_frame_->move(TwipsToPixels(120), TwipsToPixels(360));
             break;
         case EditLayout::Operation:
         case EditLayout::FirstOperand:
-            fraOperation_->move(Px(120), Px(360));
-            ShowName(cboOperation_, Q(opening.operation), kOperatorCount);
+            operator_frame_->move(TwipsToPixels(120), TwipsToPixels(360));
+            ShowName(operator_box_, Q(opening.operation), kOperatorCount);
             if (opening.layout == EditLayout::FirstOperand) {
-                cboOperation_->setCurrentIndex(-1);
+                operator_box_->setCurrentIndex(-1);
             }
-            txtOperation_->setText(Q(opening.operand));
-            fraCommentaire_->move(Px(120), Px(1625));
-            fraOperation_->show();
-            focus = opening.operator_enabled ? static_cast<QWidget*>(cboOperation_) : txtOperation_;
+            operand_box_->setText(Q(opening.operand));
+            comment_frame_->move(TwipsToPixels(120), TwipsToPixels(1625));
+            operator_frame_->show();
+            focus = opening.operator_enabled ? static_cast<QWidget*>(operator_box_) : operand_box_;
             break;
     }
-    cboOperation_->setEnabled(opening.operator_enabled);
-    cmdAction_[0]->setEnabled(opening.can_delete);
-    fraCommentaire_->show();
+    operator_box_->setEnabled(opening.operator_enabled);
+    action_buttons_[0]->setEnabled(opening.can_delete);
+    comment_frame_->show();
     show();
     raise();
     focus->setFocus();
@@ -156,7 +147,7 @@ bool EditPanel::StartLineEdit(int row) {
     return true;
 }
 
-void EditPanel::cmdAction_Click(int index) {
+void EditPanel::action_buttons_Click(int index) {
     if (row_ < 0) {
         return;
     }
@@ -168,18 +159,18 @@ void EditPanel::cmdAction_Click(int index) {
         EditRequest request;
         request.row = row_;
         request.comment_changed = comment_changed_;
-        request.comment = StorableComment(txtCommentaire_->toPlainText().toStdString());
-        request.function = cboFonction_->currentText().toStdString();
-        request.op = cboOperation_->currentText().toStdString();
-        request.operand = txtOperation_->text().toStdString();
+        request.comment = StorableComment(comment_box_->toPlainText().toStdString());
+        request.function = function_box_->currentText().toStdString();
+        request.op = operator_box_->currentText().toStdString();
+        request.operand = operand_box_->text().toStdString();
         const EditResult result = editor_.Confirm(request);
         if (result.status == EditStatus::InvalidOperand) {
             // The comment is kept already; only the operand must be typed
             // again.
             comment_changed_ = false;
-            txtOperation_->setText(Q(result.operand_text));
-            txtOperation_->setFocus();
-            txtOperation_->selectAll();
+            operand_box_->setText(Q(result.operand_text));
+            operand_box_->setFocus();
+            operand_box_->selectAll();
             return;
         }
         Close(result);
@@ -189,11 +180,11 @@ void EditPanel::cmdAction_Click(int index) {
 void EditPanel::Close(const EditResult& result) {
     row_ = -1;
     hide();
-    fraFonction_->hide();
-    fraOperation_->hide();
-    fraCommentaire_->hide();
-    cmdAction_[0]->setEnabled(true);
-    cboOperation_->setEnabled(true);
+    function_frame_->hide();
+    operator_frame_->hide();
+    comment_frame_->hide();
+    action_buttons_[0]->setEnabled(true);
+    operator_box_->setEnabled(true);
     emit Closed(result);
 }
 
@@ -201,10 +192,10 @@ void EditPanel::keyPressEvent(QKeyEvent* event) {
     switch (event->key()) {
         case Qt::Key_Return:
         case Qt::Key_Enter:
-            cmdAction_Click(1);
+            action_buttons_Click(1);
             return;
         case Qt::Key_Escape:
-            cmdAction_Click(2);
+            action_buttons_Click(2);
             return;
         default:
             QGroupBox::keyPressEvent(event);
@@ -214,18 +205,18 @@ void EditPanel::keyPressEvent(QKeyEvent* event) {
 bool EditPanel::eventFilter(QObject* watched, QEvent* event) {
     // Enter in the comment confirms like everywhere in the panel; Ctrl+Enter
     // or Shift+Enter starts a new line of the comment.
-    if (watched == txtCommentaire_ && event->type() == QEvent::KeyPress) {
+    if (watched == comment_box_ && event->type() == QEvent::KeyPress) {
         auto* key = static_cast<QKeyEvent*>(event);
         if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)) {
             if (key->modifiers() & (Qt::ControlModifier | Qt::ShiftModifier)) {
-                txtCommentaire_->insertPlainText(QStringLiteral("\n"));
+                comment_box_->insertPlainText(QStringLiteral("\n"));
             } else {
-                cmdAction_Click(1);
+                action_buttons_Click(1);
             }
             return true;
         }
         if (key->key() == Qt::Key_Escape) {
-            cmdAction_Click(2);
+            action_buttons_Click(2);
             return true;
         }
     }

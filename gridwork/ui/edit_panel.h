@@ -19,7 +19,8 @@ class EditPanel : public QGroupBox {
     Q_OBJECT
 
   public:
-    EditPanel(CalcGrid& grid, MessageSink& messages, TextPrompt& prompt, QWidget* parent);
+    // The editor makes the changes; the panel only shows and asks.
+    EditPanel(LineEditor& editor, QWidget* parent);
 
     // Opens a line; false when nothing opens (the open row, or a
     // cancellation line, whose message has been shown).
@@ -27,16 +28,16 @@ class EditPanel : public QGroupBox {
     bool IsOpen() const { return isVisible(); }
     int Row() const { return row_; }
 
-    QComboBox* FunctionBox() const { return cboFonction_; }
-    QComboBox* OperatorBox() const { return cboOperation_; }
-    QLineEdit* OperandBox() const { return txtOperation_; }
-    QPlainTextEdit* CommentBox() const { return txtCommentaire_; }
+    QComboBox* FunctionBox() const { return function_box_; }
+    QComboBox* OperatorBox() const { return operator_box_; }
+    QLineEdit* OperandBox() const { return operand_box_; }
+    QPlainTextEdit* CommentBox() const { return comment_box_; }
     QPushButton* ActionButton(int index) const {
-        return cmdAction_[static_cast<std::size_t>(index)];
+        return action_buttons_[static_cast<std::size_t>(index)];
     }
-    QGroupBox* FunctionFrame() const { return fraFonction_; }
-    QGroupBox* OperatorFrame() const { return fraOperation_; }
-    QGroupBox* CommentFrame() const { return fraCommentaire_; }
+    QGroupBox* FunctionFrame() const { return function_frame_; }
+    QGroupBox* OperatorFrame() const { return operator_frame_; }
+    QGroupBox* CommentFrame() const { return comment_frame_; }
 
   signals:
     // The panel closed after one of its buttons; the window finishes the
@@ -48,24 +49,24 @@ class EditPanel : public QGroupBox {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
-    void cmdAction_Click(int index);
+    void action_buttons_Click(int index);
     void Close(const EditResult& result);
     // A name that is not in a list (a file may hold one) is shown as an
     // extra entry, so that confirming never changes it by accident.
     static void ShowName(QComboBox* box, const QString& name, int list_size);
 
-    LineEditor editor_;
+    LineEditor& editor_;
     int row_ = -1;
     bool comment_changed_ = false;
 
-    QGroupBox* fraFonction_ = nullptr;
-    QComboBox* cboFonction_ = nullptr;
-    QGroupBox* fraOperation_ = nullptr;
-    QComboBox* cboOperation_ = nullptr;
-    QLineEdit* txtOperation_ = nullptr;
-    QGroupBox* fraCommentaire_ = nullptr;
-    QPlainTextEdit* txtCommentaire_ = nullptr;
-    std::array<QPushButton*, 3> cmdAction_{};
+    QGroupBox* function_frame_ = nullptr;
+    QComboBox* function_box_ = nullptr;
+    QGroupBox* operator_frame_ = nullptr;
+    QComboBox* operator_box_ = nullptr;
+    QLineEdit* operand_box_ = nullptr;
+    QGroupBox* comment_frame_ = nullptr;
+    QPlainTextEdit* comment_box_ = nullptr;
+    std::array<QPushButton*, 3> action_buttons_{};
 };
 
 }  // namespace tallimo

@@ -23,8 +23,8 @@ class FileMenu : public WindowTest {
         };
     }
 
-    void Save() { window.MenuItem("mnuFich2")->trigger(); }
-    void Open(FrmCalc& target) { target.MenuItem("mnuFich1")->trigger(); }
+    void Save() { window.MenuItem(MenuCommand::Save)->trigger(); }
+    void Open(FrmCalc& target) { target.MenuItem(MenuCommand::Open)->trigger(); }
     QString Path(const char* name) const { return folder.filePath(QString::fromLatin1(name)); }
     void WriteFile(const char* name, const QByteArray& bytes) {
         QFile file(Path(name));
@@ -90,7 +90,8 @@ TEST_F(FileMenu, SavedGridReopensAndTheCalculationGoesOn) {
 
 TEST_F(FileMenu, BadFilesLeaveEverythingAsItWas) {
     Keys({KeyId::Chiffre3, KeyId::Operateur0, KeyId::Chiffre4, KeyId::Egal});
-    window.setWindowTitle("Tallimo - avant.dat");
+    answer = Path("avant.dat");
+    Save();
     const std::vector<CalcLine> before = window.Grid().Rows();
     WriteFile("autre.dat", "\"Autre chose\"\r\n\"1.5.0\"\r\n");
     WriteFile("abime.dat", "\"Kestrone Application Virelle\"\r\n\"1.5.0\"\r\n0,\"\",\"3\r\n");
@@ -147,12 +148,12 @@ TEST_F(FileMenu, BlankGridStartsAgain) {
     Keys({KeyId::Chiffre3, KeyId::Operateur0, KeyId::Chiffre4, KeyId::Egal});
     answer = Path("a.dat");
     Save();
-    window.MenuItem("mnuFich0")->trigger();
+    window.MenuItem(MenuCommand::BlankGrid)->trigger();
     EXPECT_EQ(window.Grid().GridLine(), 0);
     EXPECT_EQ(window.Dial()->text(), "0");
     EXPECT_EQ(window.windowTitle(), "Tallimo");
     EXPECT_EQ(window.Engine().State().Entry, EntryState::Cleared);
-    EXPECT_EQ(window.MenuItem("mnuFich0")->shortcut(), QKeySequence("Ctrl+G"));
+    EXPECT_EQ(window.MenuItem(MenuCommand::BlankGrid)->shortcut(), QKeySequence("Ctrl+G"));
 }
 
 TEST_F(FileMenu, FirstDialogStartsInTheDocumentsFolder) {

@@ -138,6 +138,38 @@ TEST_F(Window, KeysTypedFasterThanThePauseKeepTheirOrder) {
     EXPECT_EQ(window.Grid().Rows(), slow.Grid().Rows());
 }
 
+// A menu command, its shortcut included, acts after every key typed before
+// it, however fast they came.
+TEST_F(Window, MenuCommandsActAfterTheKeysTypedBeforeThem) {
+    auto type = [this](const QString& keys) {
+        for (QChar c : keys) {
+            const int key = c == '+'   ? Qt::Key_Plus
+                            : c == '=' ? Qt::Key_Enter
+                                       : Qt::Key_0 + c.digitValue();
+            Press(key, Qt::KeypadModifier, QString(c));
+        }
+    };
+    type("45678");
+    window.MenuItem(MenuCommand::Copy)->trigger();
+    EXPECT_TRUE(window.KeysPending());
+    WaitForKeys();
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), "45678");
+
+    QGuiApplication::clipboard()->setText("5");
+    Click(KeyId::Cancel);
+    type("1+");
+    window.MenuItem(MenuCommand::Paste)->trigger();
+    type("=");
+    WaitForKeys();
+    EXPECT_EQ(Dial(), "6");
+
+    type("1+2=");
+    window.MenuItem(MenuCommand::BlankGrid)->trigger();
+    WaitForKeys();
+    EXPECT_EQ(window.Grid().GridLine(), 0) << "the grid is emptied after the keys wrote to it";
+    EXPECT_EQ(Dial(), "0");
+}
+
 TEST_F(Window, GridModeNeedsLinesAndNoCalculation) {
     KstGdiCtl* grid_key = window.KeyControl(KeyId::Grille);
     const QImage calculator_face = grid_key->Picture();
@@ -196,16 +228,16 @@ TEST_F(Window, LineKindsShowTheirColours) {
 
 TEST_F(Window, CopyAndPasteTheDisplay) {
     Click(KeyId::Decimal);
-    window.MenuItem("mnuEdit0")->trigger();
+    window.MenuItem(MenuCommand::Copy)->trigger();
     EXPECT_EQ(QGuiApplication::clipboard()->text(), "0,");
     Keys({KeyId::Cancel, KeyId::Chiffre3, KeyId::Operateur0});
     QGuiApplication::clipboard()->setText("12,5");
-    window.MenuItem("mnuEdit1")->trigger();
+    window.MenuItem(MenuCommand::Paste)->trigger();
     EXPECT_EQ(Dial(), "12,5");
     Click(KeyId::Egal);
     EXPECT_EQ(Dial(), "15,5");
     QGuiApplication::clipboard()->setText("pas un nombre");
-    window.MenuItem("mnuEdit1")->trigger();
+    window.MenuItem(MenuCommand::Paste)->trigger();
     EXPECT_EQ(Dial(), "15,5");
     EXPECT_TRUE(host.dialogs.messages.empty());
 }
@@ -235,9 +267,9 @@ TEST_F(Window, MenusAndShortcuts) {
         ASSERT_TRUE(menu != nullptr || action != nullptr) << item[0];
         EXPECT_EQ((menu ? menu->title() : action->text()).toStdString(), item[1]);
     }
-    EXPECT_EQ(window.MenuItem("mnuFich0")->shortcut(), QKeySequence("Ctrl+G"));
-    EXPECT_EQ(window.MenuItem("mnuEdit0")->shortcut(), QKeySequence("Ctrl+C"));
-    EXPECT_EQ(window.MenuItem("mnuEdit1")->shortcut(), QKeySequence("Ctrl+V"));
+    EXPECT_EQ(window.MenuItem(MenuCommand::BlankGrid)->shortcut(), QKeySequence("Ctrl+G"));
+    EXPECT_EQ(window.MenuItem(MenuCommand::Copy)->shortcut(), QKeySequence("Ctrl+C"));
+    EXPECT_EQ(window.MenuItem(MenuCommand::Paste)->shortcut(), QKeySequence("Ctrl+V"));
 }
 
 TEST_F(Window, NewLinesScrollIntoView) {

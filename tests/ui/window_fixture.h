@@ -9,6 +9,7 @@
 #include "app/frm_calc.h"
 #include "appearance/ui/kst_gdi_ctl.h"
 #include "fake_host.h"
+#include "grid/ui/calc_grid_view.h"
 #include "ui_test_app.h"
 
 namespace tallimo::testing {

@@ -1,0 +1,101 @@
+#include "app/calc_document.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+#include "gridwork/calc_file.h"
+#include "platform/c_open_save_file.h"
+#include "platform/host.h"
+
+namespace tallimo {
+
+namespace {
+
+constexpr char kFileFilter[] = "Calculs (*.dat)|*.dat";
+constexpr std::string_view kOperationInProgress =
+    "Une opération est en cours.\r\nTerminez la ou annulez la avant de poursuivre.";
+constexpr std::string_view kNothingToSave =
+    "La grille de calculs est vide.\r\nAucune donnée à enregistrer.";
+
+}  // namespace
+
+CalcDocument::CalcDocument(Host& host)
+    : host_(host), engine_(grid_, host, host), editor_(grid_, host, host) {}
+
+QString CalcDocument::Caption() const {
+    const QString title = QStringLiteral("Tallimo");
+    return file_title_.isEmpty() ? title : title + QStringLiteral(" - ") + file_title_;
+}
+
+void CalcDocument::BlankGrid() {
+    engine_.BlankGrid();
+    file_title_.clear();
+}
+
+QString CalcDocument::DialogFolder() const {
+    if (!last_folder_.isEmpty() && QFileInfo(last_folder_).isDir()) {
+        return last_folder_;
+    }
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return QFileInfo(documents).isDir() ? documents : QDir::homePath();
+}
+
+void CalcDocument::Open(QWidget* owner) {
+    cOpenSaveFile dialog(host_);
+    dialog.Owner = owner;
+    dialog.InitDir = DialogFolder();
+    dialog.FileMustExist = true;
+    dialog.Filter = QString::fromLatin1(kFileFilter);
+    if (dialog.ShowOpen() == 0) {
+        return;
+    }
+    last_folder_ = QFileInfo(dialog.FileName).absolutePath();
+    ParsedFile file = LoadCalculationFile(QFile::encodeName(dialog.FileName).toStdString());
+    if (file.error != FileError::None) {
+        host_.ShowMessage(FileErrorMessage(file.error));
+        return;
+    }
+    grid_.Reset(std::move(file.lines));
+    engine_.ContinueFromLastLine();
+    file_title_ = dialog.FileTitle();
+}
+
+void CalcDocument::Save(QWidget* owner) {
+    if (engine_.State().OperatorPending) {
+        host_.ShowMessage(kOperationInProgress);
+        return;
+    }
+    if (grid_.GridLine() == 0) {
+        host_.ShowMessage(kNothingToSave);
+        return;
+    }
+    cOpenSaveFile dialog(host_);
+    dialog.Owner = owner;
+    dialog.InitDir = DialogFolder();
+    dialog.OverWritePrompt = true;
+    dialog.DefaultExt = QStringLiteral("dat");
+    dialog.Filter = QString::fromLatin1(kFileFilter);
+    if (!dialog.ShowSave()) {
+        return;
+    }
+    last_folder_ = QFileInfo(dialog.FileName).absolutePath();
+    const std::span<const CalcLine> lines(grid_.Rows().data(),
+                                          static_cast<std::size_t>(grid_.GridLine()));
+    const FileError error =
+        SaveCalculationFile(QFile::encodeName(dialog.FileName).toStdString(), lines);
+    if (error != FileError::None) {
+        host_.ShowMessage(FileErrorMessage(error));
+        return;
+    }
+    file_title_ = dialog.FileTitle();
+}
+
+void CalcDocument::FinishLineEdit(const EditResult& result) {
+    if (result.show_x || result.follow_value) {
+        engine_.FollowValue(result.follow_value.value_or(std::string()));
+    }
+}
+
+}  // namespace tallimo

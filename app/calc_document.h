@@ -1,0 +1,64 @@
+// The tape being worked on: the calculation grid, the calculator that
+// records into it, the line editor that changes its lines, and the file it
+// was last opened from or saved to. Every change of the grid's lines goes
+// through the calculator, the line editor or the commands here, so that the
+// tape's history has one place to be kept.
+#pragma once
+
+#include <QString>
+
+#include "engine/calc_engine.h"
+#include "grid/calc_grid.h"
+#include "gridwork/line_edit.h"
+
+class QWidget;
+
+namespace tallimo {
+
+class Host;
+
+class CalcDocument {
+  public:
+    // The host shows the messages and the file dialogs.
+    explicit CalcDocument(Host& host);
+
+    const CalcGrid& Grid() const { return grid_; }
+    // The grid's observer is the view's model.
+    void SetGridObserver(GridObserver* observer) { grid_.SetObserver(observer); }
+    CalcEngine& Engine() { return engine_; }
+    const CalcEngine& Engine() const { return engine_; }
+    LineEditor& Editor() { return editor_; }
+
+    // The window's caption: "Tallimo", or "Tallimo - " and the name of the
+    // file last opened or saved.
+    QString Caption() const;
+
+    // "Grille vierge": an empty grid, X = 0, the display "0", no file.
+    void BlankGrid();
+    // "Ouvrir": the file dialog, then the file, read and checked whole before
+    // the grid is replaced. A cancel changes nothing; a bad file shows its
+    // message and changes nothing either.
+    void Open(QWidget* owner);
+    // "Enregistrer": refused with a message while a calculation is in
+    // progress or when the grid is empty; otherwise the file dialog, then the
+    // grid written whole or, on failure, the old file left as it was.
+    void Save(QWidget* owner);
+
+    // After the edit panel closed: the calculator goes on from the edited
+    // grid where the edit says so.
+    void FinishLineEdit(const EditResult& result);
+
+  private:
+    // The folder the file dialogs start in: the last one used, else the
+    // user's documents.
+    QString DialogFolder() const;
+
+    Host& host_;
+    CalcGrid grid_;
+    CalcEngine engine_;
+    LineEditor editor_;
+    QString file_title_;  // empty until a file is opened or saved
+    QString last_folder_;
+};
+
+}  // namespace tallimo

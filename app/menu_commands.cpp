@@ -1,0 +1,58 @@
+#include "app/menu_commands.h"
+
+#include <algorithm>
+#include <array>
+
+namespace tallimo {
+
+namespace {
+
+constexpr std::array<MenuInfo, 5> kMenus = {{
+    {"mnuPrin0", "&Fichier"},
+    {"mnuPrin1", "&Edition"},
+    {"mnuPrin2", "&Affichage"},
+    {"mnuPrin3", "&Personnaliser"},
+    {"mnuPrin4", "&?"},
+}};
+
+// Grid mode keeps the file and edit commands away from a grid whose lines
+// are being edited; the other windows may open at any time.
+constexpr std::array<MenuCommandInfo, 13> kCommands = {{
+    {MenuCommand::BlankGrid, 0, "mnuFich0", "Grille vierge", "Ctrl+G", false},
+    {MenuCommand::Open, 0, "mnuFich1", "Ouvrir", "", false},
+    {MenuCommand::Save, 0, "mnuFich2", "Enregistrer", "", false},
+    {MenuCommand::Print, 0, "mnuFich3", "Imprimer", "", false},
+    {MenuCommand::Quit, 0, "mnuFich4", "Quitter", "", false},
+    {MenuCommand::Copy, 1, "mnuEdit0", "Copier", "Ctrl+C", false},
+    {MenuCommand::Paste, 1, "mnuEdit1", "Coller", "Ctrl+V", false},
+    {MenuCommand::RemoveCancelled, 1, "mnuEdit2", "Supprimer les calculs annulés", "", false},
+    {MenuCommand::Converter, 2, "mnuAffich0", "Convertisseur HOD", "", true},
+    {MenuCommand::DateCalculator, 2, "mnuAffich1", "Calculateur de dates", "", true},
+    {MenuCommand::CustomiseColors, 3, "mnuPersonnalisé0", "Personnaliser les couleurs", "", true},
+    {MenuCommand::Help, 4, "mnuAide0", "Aide de Tallimo", "", true},
+    {MenuCommand::About, 4, "mnuAide1", "A propos de...", "", true},
+}};
+
+}  // namespace
+
+std::span<const MenuInfo> Menus() {
+    return kMenus;
+}
+
+std::span<const MenuCommandInfo> MenuCommands() {
+    return kCommands;
+}
+
+const MenuCommandInfo& CommandInfo(MenuCommand command) {
+    return *std::find_if(
+        kCommands.begin(), kCommands.end(),
+        [command](const MenuCommandInfo& info) { return info.command == command; });
+}
+
+bool MenuAllowedInGridMode(int menu) {
+    return std::any_of(kCommands.begin(), kCommands.end(), [menu](const MenuCommandInfo& info) {
+        return info.menu == menu && info.allowed_in_grid_mode;
+    });
+}
+
+}  // namespace tallimo

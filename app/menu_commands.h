@@ -1,0 +1,52 @@
+// The commands of the calculator window's menus, as data: the menu that
+// holds each, the name and caption it shows, its shortcut, and whether grid
+// mode allows it. The menu bar is built from this table, and the window
+// carries out a command by its MenuCommand alone.
+#pragma once
+
+#include <span>
+#include <string_view>
+
+namespace tallimo {
+
+enum class MenuCommand {
+    BlankGrid,
+    Open,
+    Save,
+    Print,
+    Quit,
+    Copy,
+    Paste,
+    RemoveCancelled,
+    Converter,
+    DateCalculator,
+    CustomiseColors,
+    Help,
+    About,
+};
+
+// A menu of the menu bar.
+struct MenuInfo {
+    std::string_view object_name;  // "mnuPrin0"
+    std::string_view caption;      // "&Fichier"
+};
+
+struct MenuCommandInfo {
+    MenuCommand command;
+    int menu;                      // index of its menu in Menus()
+    std::string_view object_name;  // "mnuFich0"
+    std::string_view caption;
+    std::string_view shortcut;  // as Qt writes key sequences, "Ctrl+G"; empty for none
+    bool allowed_in_grid_mode;
+};
+
+// The menus in menu-bar order.
+std::span<const MenuInfo> Menus();
+// Every command, menu by menu, in the order of its menu's items.
+std::span<const MenuCommandInfo> MenuCommands();
+const MenuCommandInfo& CommandInfo(MenuCommand command);
+
+// A menu is available in grid mode when one of its commands is.
+bool MenuAllowedInGridMode(int menu);
+
+}  // namespace tallimo

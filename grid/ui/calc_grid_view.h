@@ -1,0 +1,36 @@
+// The calculation grid on screen: the operation right-aligned, the value,
+// the comment's picture, and the decimals kept in a hidden column; rows of a
+// fixed height. In grid mode it asks its owner to open a line or to keep a
+// line's value in a memory; disabled, it takes no input.
+#pragma once
+
+#include <QTableView>
+
+namespace tallimo {
+
+class CalcGridView : public QTableView {
+    Q_OBJECT
+
+  public:
+    explicit CalcGridView(QWidget* parent);
+
+    // The model's four columns get their widths.
+    void setModel(QAbstractItemModel* model) override;
+
+    // The current row, or -1.
+    int CurrentRow() const;
+
+  signals:
+    // Enter, or a double click on a row (which the press made current).
+    void OpenLineRequested(int row);
+    // F1 to F5: memory 0 to 4.
+    void StoreInMemoryRequested(int memory, int row);
+    // G, the grid-mode key; with exactly Ctrl it belongs to the menus.
+    void GridKeyPressed();
+
+  protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+};
+
+}  // namespace tallimo

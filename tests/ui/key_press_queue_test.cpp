@@ -1,0 +1,104 @@
+// The queue of keys and commands: everything acts in the order given,
+// whatever pauses and nested event loops come between.
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "app/key_press_queue.h"
+
+namespace tallimo {
+namespace {
+
+class KeyQueue : public ::testing::Test {
+  protected:
+    // A key that shows its pressed look, then acts.
+    KeyPressQueue::Step Key(char name) {
+        return {[this, name] { log += std::string("(") + name; },
+                [this, name] { log += std::string(1, name) + ")"; }};
+    }
+    // A command: no look, no pause.
+    KeyPressQueue::Step Command(char name) {
+        return {{}, [this, name] { log += name; }};
+    }
+    void EndPause() {
+        ASSERT_FALSE(pauses.empty());
+        auto done = std::move(pauses.front());
+        pauses.erase(pauses.begin());
+        done();
+    }
+
+    std::string log;
+    std::vector<std::function<void()>> pauses;
+    std::vector<int> lengths;
+    KeyPressQueue queue{[this](int milliseconds, std::function<void()> done) {
+                            lengths.push_back(milliseconds);
+                            pauses.push_back(std::move(done));
+                        },
+                        100};
+};
+
+TEST_F(KeyQueue, ACommandWaitsForTheKeysTypedBeforeIt) {
+    queue.Push(Key('4'));
+    queue.Push(Key('5'));
+    queue.Push(Command('C'));
+    EXPECT_EQ(log, "(4") << "only the first key shows its look";
+    EXPECT_TRUE(queue.Pending());
+    EndPause();
+    EXPECT_EQ(log, "(44)(5");
+    EndPause();
+    EXPECT_EQ(log, "(44)(55)C");
+    EXPECT_FALSE(queue.Pending());
+    EXPECT_TRUE(pauses.empty());
+    EXPECT_EQ(lengths, std::vector({100, 100}));
+}
+
+TEST_F(KeyQueue, AStepWithNothingBeforeItActsAtOnce) {
+    queue.Push(Command('a'));
+    queue.Push(Command('b'));
+    EXPECT_EQ(log, "ab");
+    EXPECT_FALSE(queue.Pending());
+}
+
+// A step whose action opens a modal box runs an event loop, which may
+// deliver new steps: they act after it, never inside it.
+TEST_F(KeyQueue, StepsGivenDuringAnActionActAfterIt) {
+    queue.Push({{}, [this] {
+                    log += "<";
+                    queue.Push(Command('x'));
+                    queue.Push(Key('y'));
+                    log += ">";
+                }});
+    EXPECT_EQ(log, "<>x(y");
+    EndPause();
+    EXPECT_EQ(log, "<>x(yy)");
+}
+
+TEST_F(KeyQueue, ClearForgetsTheWaitingStepsButNotTheCurrentOne) {
+    queue.Push(Key('g'));
+    queue.Push(Key('1'));
+    queue.Push(Command('c'));
+    queue.Clear();
+    EndPause();
+    EXPECT_EQ(log, "(gg)");
+    EXPECT_FALSE(queue.Pending());
+    queue.Push(Command('z'));
+    EXPECT_EQ(log, "(gg)z");
+}
+
+TEST_F(KeyQueue, AnActionMayClearTheStepsThatFollowIt) {
+    queue.Push({{}, [this] { queue.Clear(); }});
+    queue.Push(Key('1'));
+    queue.Push(Key('g'));
+    queue.Push({[] {}, [this] { queue.Clear(); }});
+    queue.Push(Key('2'));
+    EndPause();
+    EndPause();
+    EndPause();
+    EXPECT_EQ(log, "(11)(gg)");
+    EXPECT_FALSE(queue.Pending());
+}
+
+}  // namespace
+}  // namespace tallimo
