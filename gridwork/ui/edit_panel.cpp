@@ -82,7 +82,7 @@ EditPanel::EditPanel(LineEditor& editor, QWidget* parent)
         auto* button = new QPushButton(QString::fromLatin1(captions[i]), this);
         button->setObjectName(QStringLiteral("cmdAction%1").arg(i));
         button->setGeometry(TwipsRect(lefts[i], 4680, 1335, 375));
-        connect(button, &QPushButton::clicked, this, [this, i] { action_buttons_Click(i); });
+        connect(button, &QPushButton::clicked, this, [this, i] { OnAction(i); });
         action_buttons_[static_cast<std::size_t>(i)] = button;
     }
     action_buttons_[1]->setDefault(true);
@@ -147,7 +147,7 @@ bool EditPanel::StartLineEdit(int row) {
     return true;
 }
 
-void EditPanel::action_buttons_Click(int index) {
+void EditPanel::OnAction(int index) {
     if (row_ < 0) {
         return;
     }
@@ -192,10 +192,10 @@ void EditPanel::keyPressEvent(QKeyEvent* event) {
     switch (event->key()) {
         case Qt::Key_Return:
         case Qt::Key_Enter:
-            action_buttons_Click(1);
+            OnAction(1);
             return;
         case Qt::Key_Escape:
-            action_buttons_Click(2);
+            OnAction(2);
             return;
         default:
             QGroupBox::keyPressEvent(event);
@@ -211,12 +211,12 @@ bool EditPanel::eventFilter(QObject* watched, QEvent* event) {
             if (key->modifiers() & (Qt::ControlModifier | Qt::ShiftModifier)) {
                 comment_box_->insertPlainText(QStringLiteral("\n"));
             } else {
-                action_buttons_Click(1);
+                OnAction(1);
             }
             return true;
         }
         if (key->key() == Qt::Key_Escape) {
-            action_buttons_Click(2);
+            OnAction(2);
             return true;
         }
     }

@@ -49,7 +49,7 @@ class EditPanel : public QGroupBox {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
-    void action_buttons_Click(int index);
+    void OnAction(int index);
     void Close(const EditResult& result);
     // A name that is not in a list (a file may hold one) is shown as an
     // extra entry, so that confirming never changes it by accident.
