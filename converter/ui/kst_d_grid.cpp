@@ -18,6 +18,9 @@ constexpr int kRegionTop = 240;     // twips, below the headings' upper part
 constexpr int kHeadingHeight = 20;  // pixels
 constexpr int kSmallScroll = 285;   // twips: one row
 constexpr int kLargeScroll = 855;   // twips: three rows
+// Rows come in bands of a widget each, so that a repaint walks the bands and
+// one band's fields rather than every field of a long table.
+constexpr int kBandRows = 32;
 
 QString ControlName(Column column) {
     switch (column) {
@@ -46,8 +49,6 @@ class ConverterField : public QLineEdit {
         : QLineEdit(parent), grid_(grid), row_(row), column_(column) {
         setObjectName(ControlName(column) + QString::number(row));
         setAccessibleName(Title(column) + QLatin1Char(' ') + QString::number(row));
-        setGeometry(TwipsToPixels(FieldLeft(column)), TwipsToPixels(RowTop(row)),
-                    TwipsToPixels(kFieldWidth), TwipsToPixels(kFieldHeight));
         // Every change the user makes converts: keys, and also the context
         // menu's paste, cut, undo, redo and delete, a drop or a middle-click
         // paste. Texts written by the table itself do not come through here.
@@ -132,12 +133,24 @@ QLineEdit* KstDGrid::CurrentField() const {
 
 void KstDGrid::CreateLastRowFields() {
     const int row = rows_.LastRow();
+    if (static_cast<std::size_t>((row - 1) / kBandRows) == bands_.size()) {
+        auto* band = new QWidget(region_->Contents());
+        band->move(0, TwipsToPixels(RowTop(row)));
+        band->show();
+        bands_.push_back(band);
+    }
+    QWidget* band = bands_.back();
+    const int band_top = band->y();
     std::array<ConverterField*, kColumnCount> fields{};
     for (const Column column : kColumns) {
-        auto* field = new ConverterField(*this, row, column, region_->Contents());
+        auto* field = new ConverterField(*this, row, column, band);
+        field->setGeometry(TwipsToPixels(FieldLeft(column)), TwipsToPixels(RowTop(row)) - band_top,
+                           TwipsToPixels(kFieldWidth), TwipsToPixels(kFieldHeight));
         field->show();
         fields[static_cast<std::size_t>(column)] = field;
     }
+    band->resize(TwipsToPixels(FieldLeft(Column::Dec) + kFieldWidth),
+                 TwipsToPixels(ContentHeight(row)) - band_top);
     fields_.push_back(fields);
     // The bar takes in the new row; the row above, being edited, stays in
     // view.

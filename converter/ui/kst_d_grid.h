@@ -50,6 +50,7 @@ class KstDGrid : public QWidget {
 
     ConverterRows rows_;
     std::vector<std::array<ConverterField*, kColumnCount>> fields_;
+    std::vector<QWidget*> bands_;  // the fields' parents, in the region
     KstScrollRgn* region_;
     QPointer<ConverterField> current_;
 };

@@ -192,6 +192,14 @@ TEST_F(Converter, ScrollBarAppearsWhenRowsNoLongerFitAndReachesEveryRow) {
     EXPECT_TRUE(InView(F(124, Column::Dec)));  // the row typed in last
     F(1, Column::Octal)->setFocus();
     EXPECT_EQ(bar->value(), 0);
+    // A click beside the thumb moves three rows, an arrow one.
+    bar->triggerAction(QAbstractSlider::SliderPageStepAdd);
+    bar->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+    EXPECT_EQ(bar->value(), 76);
+    bar->triggerAction(QAbstractSlider::SliderPageStepSub);
+    EXPECT_EQ(bar->value(), 19);
+    bar->triggerAction(QAbstractSlider::SliderPageStepSub);
+    EXPECT_EQ(bar->value(), 0);
     for (int row = 2; row <= 125; ++row) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
         ASSERT_TRUE(InView(F(row, Column::Octal))) << row;
