@@ -74,8 +74,7 @@ INSTANTIATE_TEST_SUITE_P(
                                      "17777777777", "00000000000000002147483647"},
                       ConversionCase{Column::Dec, "2147483648", kBad, kBad, kBad},
                       ConversionCase{Column::Dec, "4294967296", kBad, kBad, kBad},
-                      ConversionCase{Column::Dec, "21474836470", kBad, kBad, kBad},
-                      ConversionCase{Column::Dec, "99999999999999999999", kBad, kBad, kBad}));
+                      ConversionCase{Column::Dec, "21474836470", kBad, kBad, kBad}));
 
 INSTANTIATE_TEST_SUITE_P(
     Hexadecimal, RowConversionTable,
@@ -109,14 +108,12 @@ INSTANTIATE_TEST_SUITE_P(
                       ConversionCase{Column::Dec, "1,5", kBad, kBad, kBad},
                       ConversionCase{Column::Dec, " 12", kBad, kBad, kBad},
                       ConversionCase{Column::Dec, "12a", kBad, kBad, kBad},
-                      ConversionCase{Column::Dec, "1e3", kBad, kBad, kBad},
                       ConversionCase{Column::Dec, "\xEF\xBC\x91", kBad, kBad, kBad},  // "１"
                       ConversionCase{Column::Hexa, "&HFF", kBad, kBad, kBad},
                       ConversionCase{Column::Hexa, "0x1F", kBad, kBad, kBad},
                       ConversionCase{Column::Hexa, "FG", kBad, kBad, kBad},
                       ConversionCase{Column::Octal, "8", kBad, kBad, kBad},
                       ConversionCase{Column::Octal, "19", kBad, kBad, kBad},
-                      ConversionCase{Column::Octal, "+7", kBad, kBad, kBad},
                       ConversionCase{Column::Dec, "<Saisie non valide>5", kBad, kBad, kBad}));
 
 TEST(RowConversion, AnEmptiedFieldEmptiesTheRow) {
