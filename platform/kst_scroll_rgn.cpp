@@ -33,6 +33,12 @@ void KstScrollRgn::SetLargeScroll(int pixels) {
     large_scroll_ = std::max(pixels, 1);
 }
 
+void KstScrollRgn::SetBackgroundRole(QPalette::ColorRole role) {
+    // The contents are transparent: painting their background too costs
+    // more than it saves on scrolling.
+    viewport()->setBackgroundRole(role);
+}
+
 void KstScrollRgn::SetSingleBorder(bool single) {
     setFrameStyle(single ? QFrame::StyledPanel | QFrame::Sunken : QFrame::NoFrame);
 }

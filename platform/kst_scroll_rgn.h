@@ -5,6 +5,7 @@
 #pragma once
 
 #include <QAbstractScrollArea>
+#include <QPalette>
 
 namespace tallimo {
 
@@ -26,6 +27,9 @@ class KstScrollRgn : public QAbstractScrollArea {
     void SetSmallScroll(int pixels);
     int LargeScroll() const { return large_scroll_; }
     void SetLargeScroll(int pixels);
+
+    // The colour of the region's background, from the palette.
+    void SetBackgroundRole(QPalette::ColorRole role);
 
     // A single border, or none.
     void SetSingleBorder(bool single);

@@ -116,7 +116,7 @@ class ConverterField : public QLineEdit {
 KstDGrid::KstDGrid(QWidget* parent) : QWidget(parent), region_(new KstScrollRgn(this)) {
     region_->setObjectName(QStringLiteral("lRgn"));
     region_->SetSingleBorder(true);
-    region_->viewport()->setBackgroundRole(QPalette::Button);
+    region_->SetBackgroundRole(QPalette::Button);
     region_->SetSmallScroll(TwipsToPixels(kSmallScroll));
     region_->SetLargeScroll(TwipsToPixels(kLargeScroll));
     region_->move(0, TwipsToPixels(kRegionTop));
