@@ -1,0 +1,230 @@
+#include "converter/ui/kst_d_grid.h"
+
+#include <QFocusEvent>
+#include <QInputMethodEvent>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPainter>
+#include <QStyleOptionButton>
+
+#include "appearance/keypad_keys.h"
+#include "platform/kst_scroll_rgn.h"
+
+namespace tallimo {
+
+namespace {
+
+constexpr int kRegionTop = 240;     // twips, below the headings' upper part
+constexpr int kHeadingHeight = 20;  // pixels
+constexpr int kSmallScroll = 285;   // twips: one row
+constexpr int kLargeScroll = 855;   // twips: three rows
+// Rows come in bands of a widget each, so that a repaint walks the bands and
+// one band's fields rather than every field of a long table.
+constexpr int kBandRows = 32;
+
+QString ControlName(Column column) {
+    switch (column) {
+        case Column::Hexa:
+            return QStringLiteral("txtHexa");
+        case Column::Octal:
+            return QStringLiteral("txtOctal");
+        case Column::Dec:
+            return QStringLiteral("txtDec");
+    }
+    return {};
+}
+
+QString Title(Column column) {
+    const std::string_view title = ColumnTitle(column);
+    return QString::fromUtf8(title.data(), static_cast<qsizetype>(title.size()));
+}
+
+}  // namespace
+
+// One field of the table: it lets through only what its column accepts,
+// and tells the table of its edits, its focus and the Up and Down keys.
+class ConverterField : public QLineEdit {
+  public:
+    ConverterField(KstDGrid& grid, int row, Column column, QWidget* parent)
+        : QLineEdit(parent), grid_(grid), row_(row), column_(column) {
+        setObjectName(ControlName(column) + QString::number(row));
+        setAccessibleName(Title(column) + QLatin1Char(' ') + QString::number(row));
+        // Every change the user makes converts: keys, and also the context
+        // menu's paste, cut, undo, redo and delete, a drop or a middle-click
+        // paste. Texts written by the table itself do not come through here.
+        connect(this, &QLineEdit::textEdited, this,
+                [this](const QString& text) { grid_.OnFieldEdited(*this, text); });
+    }
+
+    int Row() const { return row_; }
+    Column GetColumn() const { return column_; }
+
+  protected:
+    void keyPressEvent(QKeyEvent* event) override {
+        // The keyboard's paste, cut, undo and redo are refused; the same
+        // commands of the context menu convert like typing.
+        if (event->matches(QKeySequence::Paste) || event->matches(QKeySequence::Cut) ||
+            event->matches(QKeySequence::Undo) || event->matches(QKeySequence::Redo)) {
+            event->accept();
+            return;
+        }
+        if (event->key() == Qt::Key_Up || event->key() == Qt::Key_Down) {
+            if (event->modifiers() == Qt::NoModifier || event->modifiers() == Qt::KeypadModifier) {
+                grid_.MoveFocus(*this, event->key() == Qt::Key_Up ? -1 : 1);
+            }
+            event->accept();
+            return;
+        }
+        const bool copy_or_select =
+            event->matches(QKeySequence::Copy) || event->matches(QKeySequence::SelectAll);
+        if (!copy_or_select && event->key() != Qt::Key_Delete && !event->text().isEmpty() &&
+            !Accepts(event->text())) {
+            event->accept();
+            return;
+        }
+        QLineEdit::keyPressEvent(event);
+    }
+
+    void inputMethodEvent(QInputMethodEvent* event) override {
+        if (!Accepts(event->commitString())) {
+            event->accept();
+            return;
+        }
+        QLineEdit::inputMethodEvent(event);
+    }
+
+    void focusInEvent(QFocusEvent* event) override {
+        QLineEdit::focusInEvent(event);
+        grid_.OnFieldFocused(*this);
+    }
+
+  private:
+    bool Accepts(const QString& text) const {
+        for (const char32_t c : text.toUcs4()) {
+            if (!AcceptsCharacter(column_, c)) {
+                return false;
+            }
+        }
+        return true;
+    }
+
+    KstDGrid& grid_;
+    int row_;
+    Column column_;
+};
+
+KstDGrid::KstDGrid(QWidget* parent) : QWidget(parent), region_(new KstScrollRgn(this)) {
+    region_->setObjectName(QStringLiteral("lRgn"));
+    region_->SetSingleBorder(true);
+    region_->SetBackgroundRole(QPalette::Button);
+    region_->SetSmallScroll(TwipsToPixels(kSmallScroll));
+    region_->SetLargeScroll(TwipsToPixels(kLargeScroll));
+    region_->move(0, TwipsToPixels(kRegionTop));
+    CreateLastRowFields();
+}
+
+QLineEdit* KstDGrid::Field(int row, Column column) const {
+    return fields_[static_cast<std::size_t>(row - 1)][static_cast<std::size_t>(column)];
+}
+
+QLineEdit* KstDGrid::CurrentField() const {
+    return current_.data();
+}
+
+void KstDGrid::CreateLastRowFields() {
+    const int row = rows_.LastRow();
+    if (static_cast<std::size_t>((row - 1) / kBandRows) == bands_.size()) {
+        auto* band = new QWidget(region_->Contents());
+        band->move(0, TwipsToPixels(RowTop(row)));
+        band->show();
+        bands_.push_back(band);
+    }
+    QWidget* band = bands_.back();
+    const int band_top = band->y();
+    std::array<ConverterField*, kColumnCount> fields{};
+    for (const Column column : kColumns) {
+        auto* field = new ConverterField(*this, row, column, band);
+        field->setGeometry(TwipsToPixels(FieldLeft(column)), TwipsToPixels(RowTop(row)) - band_top,
+                           TwipsToPixels(kFieldWidth), TwipsToPixels(kFieldHeight));
+        field->show();
+        fields[static_cast<std::size_t>(column)] = field;
+    }
+    band->resize(TwipsToPixels(FieldLeft(Column::Dec) + kFieldWidth),
+                 TwipsToPixels(ContentHeight(row)) - band_top);
+    fields_.push_back(fields);
+    // The bar takes in the new row; the row above, being edited, stays in
+    // view.
+    region_->ResetBar(row > 1 ? Field(row - 1, Column::Hexa) : nullptr);
+}
+
+void KstDGrid::OnFieldEdited(ConverterField& field, const QString& text) {
+    const int row = field.Row();
+    const ConverterRows::EditOutcome outcome =
+        rows_.Edit(row, field.GetColumn(), text.toStdString());
+    const RowTexts& texts = rows_.Row(row);
+    for (const Column column : kColumns) {
+        // The typed field keeps its text exactly, unless the row failed.
+        if (column != field.GetColumn() || outcome.failed) {
+            Field(row, column)->setText(QString::fromStdString(texts[column]));
+        }
+    }
+    if (outcome.row_added) {
+        CreateLastRowFields();
+    }
+}
+
+void KstDGrid::OnFieldFocused(ConverterField& field) {
+    current_ = &field;
+    region_->EnsureVisible(&field);
+}
+
+void KstDGrid::MoveFocus(const ConverterField& from, int rows) {
+    const int row = from.Row() + rows;
+    if (row >= 1 && row <= rows_.LastRow()) {
+        Field(row, from.GetColumn())->setFocus(Qt::OtherFocusReason);
+    }
+}
+
+void KstDGrid::focusInEvent(QFocusEvent* event) {
+    QWidget::focusInEvent(event);
+    // Nothing to go back to, or a field that cannot take the focus: the
+    // focus stays where it is.
+    if (current_ != nullptr && current_->isVisible() && current_->isEnabled()) {
+        current_->setFocus(event->reason());
+    }
+}
+
+void KstDGrid::paintEvent(QPaintEvent*) {
+    // Three push-button frames above the columns; the region covers their
+    // lower part. Each frame is a field wide, the second and third a pixel
+    // narrower as their fields overlap their left neighbours.
+    QPainter painter(this);
+    const int width = TwipsToPixels(kFieldWidth);
+    int left = 2;
+    int right = left + width;
+    for (const Column column : kColumns) {
+        if (column != Column::Hexa) {
+            left = right;
+            right = left + width - 1;
+        }
+        QStyleOptionButton option;
+        option.initFrom(this);
+        option.rect = QRect(left, 0, right - left, kHeadingHeight);
+        option.state |= QStyle::State_Raised;
+        style()->drawControl(QStyle::CE_PushButtonBevel, &option, &painter, this);
+        const QRect text_area =
+            style()->subElementRect(QStyle::SE_PushButtonContents, &option, this);
+        const QString title =
+            option.fontMetrics.elidedText(Title(column), Qt::ElideRight, text_area.width());
+        style()->drawItemText(&painter, text_area, Qt::AlignCenter | Qt::TextSingleLine,
+                              option.palette, isEnabled(), title, QPalette::ButtonText);
+    }
+}
+
+void KstDGrid::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    const int top = TwipsToPixels(kRegionTop);
+    region_->resize(std::max(width() - 4, 0), std::max(height() - top, 0));
+}
+
+}  // namespace tallimo
