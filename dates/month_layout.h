@@ -19,14 +19,14 @@ inline constexpr int kCalendarCells = kCalendarRows * kCalendarColumns;
 inline constexpr std::array<std::string_view, kCalendarColumns> kWeekdayHeadings = {
     "lun", "mar", "mer", "jeu", "ven", "sam", "dim"};
 
-struct DayCell {
+struct LayoutCell {
     int day = 0;
     bool in_shown_month = false;  // false: a grey day of a neighbouring month
 };
 
 // Cell index = 7 × row + column.
 struct MonthLayout {
-    std::array<DayCell, kCalendarCells> cells;
+    std::array<LayoutCell, kCalendarCells> cells;
     int first_cell = 0;  // day 1 of the shown month
     int last_cell = 0;   // its last day
     int selected_cell = 0;
