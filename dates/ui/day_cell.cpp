@@ -65,6 +65,9 @@ DayCell::DayCell(QWidget* parent) : QWidget(parent) {
 void DayCell::Show(const QString& text, const QColor& text_colour, const QColor& fill) {
     const bool renamed = text != text_;
     const bool reselected = fill.isValid() != fill_.isValid();
+    if (!renamed && text_colour == text_colour_ && fill == fill_) {
+        return;  // a move within the month repaints two cells, not 42
+    }
     text_ = text;
     text_colour_ = text_colour;
     fill_ = fill;
