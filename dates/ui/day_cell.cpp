@@ -40,8 +40,15 @@ class AccessibleDayCell : public QAccessibleWidget {
 };
 
 QAccessibleInterface* DayCellFactory(const QString& class_name, QObject* object) {
-    if (class_name == QLatin1String("tallimo::DayCell") && object->isWidgetType()) {
+    if (!object->isWidgetType()) {
+        return nullptr;
+    }
+    if (class_name == QLatin1String("tallimo::DayCell")) {
         return new AccessibleDayCell(static_cast<DayCell*>(object));
+    }
+    // The calendar holding the cells: a named group rather than a filler.
+    if (class_name == QLatin1String("tallimo::Calendar")) {
+        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Grouping);
     }
     return nullptr;
 }

@@ -38,8 +38,8 @@ class DayCell : public QWidget {
     QColor fill_;
 };
 
-// Makes screen readers see day cells as above; once is enough, more is
-// harmless.
+// Makes screen readers see day cells as above, and calendars as groups
+// named after their day; once is enough, more is harmless.
 void InstallDayCellAccessibility();
 
 }  // namespace tallimo

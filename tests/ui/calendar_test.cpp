@@ -193,6 +193,7 @@ TEST_F(ShownCalendar, TellsScreenReadersItsDayAndCells) {
     calendar_.SetCaption(QStringLiteral("Date de départ"));
     Select(Day(7, 12, 2026));
     QAccessibleInterface* whole = QAccessible::queryAccessibleInterface(&calendar_);
+    EXPECT_EQ(whole->role(), QAccessible::Grouping);
     EXPECT_EQ(whole->text(QAccessible::Name), "Date de départ, décembre 2026, 07/12/2026");
     QAccessibleInterface* cell = QAccessible::queryAccessibleInterface(Cell(9));
     EXPECT_EQ(cell->role(), QAccessible::Cell);
