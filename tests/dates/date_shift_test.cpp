@@ -79,19 +79,17 @@ INSTANTIATE_TEST_SUITE_P(
     Table, CountTexts,
     ::testing::Values(FieldCase{"", CountText::Kind::Empty, 0, "0"},
                       FieldCase{"007", kNumber, 7, "7"}, FieldCase{" 12 ", kNumber, 12, "12"},
-                      FieldCase{"-3", kNumber, -3, "-3"}, FieldCase{"+5", kNumber, 5, "5"},
-                      FieldCase{"-0", kNumber, 0, "0"}, FieldCase{"1,5", kNumber, 1, "1"},
-                      FieldCase{"12,", kNumber, 12, "12"}, FieldCase{",5", kNumber, 0, "0"},
+                      FieldCase{"-3", kNumber, -3, "-3"}, FieldCase{"-0", kNumber, 0, "0"},
+                      FieldCase{"1,5", kNumber, 1, "1"}, FieldCase{",5", kNumber, 0, "0"},
                       FieldCase{"1E3", kNumber, 1000, "1000"}, FieldCase{"15e-1", kNumber, 1, "1"},
                       FieldCase{"1,5E3", kNumber, 1, "1"},
                       FieldCase{"1E+20", kNumber, 1e20, "1E+20"},
                       FieldCase{"&H1f", kNumber, 31, "31"}, FieldCase{"-&O17", kNumber, -15, "-15"},
-                      FieldCase{"123456789012", kNumber, 123456789012, "123456789012"},
+
                       FieldCase{"-", kSign, 0, "-"}, FieldCase{" + ", kSign, 0, " + "},
                       Refused("12a"), Refused("1.5"), Refused("1 000"), Refused("1\u00a0000"),
-                      Refused("--1"), Refused("- 1"), Refused("1E"), Refused("1E400"),
-                      Refused("&H"), Refused("&O8"), Refused("&X1"), Refused(","), Refused(" "),
-                      Refused("١٢")));
+                      Refused("- 1"), Refused("1E"), Refused("1E400"), Refused("&H"),
+                      Refused("&O8"), Refused(","), Refused("١٢")));
 
 }  // namespace
 }  // namespace tallimo

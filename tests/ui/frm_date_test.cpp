@@ -144,9 +144,7 @@ TEST_P(DateMode, ShowsTheResultAsTheCountsAreTyped) {
 
 INSTANTIATE_TEST_SUITE_P(
     Table, DateMode,
-    ::testing::Values(DateCase{Day(31, 1, 2001), false, {"0", "1", "0"}, "28/02/2001"},
-                      DateCase{Day(29, 2, 2000), false, {"1", "1", "0"}, "28/03/2001"},
-                      DateCase{Day(31, 1, 2000), false, {"0", "1", "1"}, "01/03/2000"},
+    ::testing::Values(DateCase{Day(29, 2, 2000), false, {"1", "1", "0"}, "28/03/2001"},
                       DateCase{Day(31, 3, 2000), true, {"0", "1", "1"}, "28/02/2000"},
                       DateCase{Day(10, 5, 2010), false, {"-2", "", "-10"}, "30/04/2008"},
                       DateCase{Day(1, 1, 100), false, {"9899", "11", "30"}, "31/12/9999"}));
