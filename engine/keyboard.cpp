@@ -4,6 +4,21 @@ namespace tallimo {
 
 namespace {
 
+// The letters that, with Ctrl alone, are the menus' shortcuts: "Copier",
+// "Grille vierge", "Ouvrir", "Imprimer", "Quitter", "Enregistrer" and
+// "Coller". Alone, or with other modifiers, they keep their keypad meaning.
+bool IsMenuShortcut(int code, int mask) {
+    if (mask != kCtrlMask) {
+        return false;
+    }
+    for (const char letter : {'C', 'G', 'O', 'P', 'Q', 'S', 'V'}) {
+        if (code == vk::kA + (letter - 'A')) {
+            return true;
+        }
+    }
+    return false;
+}
+
 KeyboardAction Keypad(Key key, int index = 0, int button = 0) {
     return KeyboardAction{false, KeyPress{key, index, button}};
 }
@@ -11,7 +26,7 @@ KeyboardAction Keypad(Key key, int index = 0, int button = 0) {
 }  // namespace
 
 std::optional<KeyboardAction> MapKeyboardKey(int code, int mask) {
-    if (mask == kAltMask) {
+    if (mask == kAltMask || IsMenuShortcut(code, mask)) {
         return std::nullopt;
     }
     // Two-function keys: the key alone is the left button (1), Shift the
@@ -65,9 +80,6 @@ std::optional<KeyboardAction> MapKeyboardKey(int code, int mask) {
         case vk::kA + ('R' - 'A'):
             return Keypad(Key::Function, 3);
         case vk::kA + ('C' - 'A'):
-            if (mask == kCtrlMask) {
-                return std::nullopt;
-            }
             return Keypad(Key::Function, 4);
         case vk::kA + ('K' - 'A'):
             return Keypad(Key::Function, 5);
@@ -86,9 +98,6 @@ std::optional<KeyboardAction> MapKeyboardKey(int code, int mask) {
         case vk::kA + ('P' - 'A'):
             return Keypad(Key::Constant, 0);
         case vk::kA + ('G' - 'A'):
-            if (mask == kCtrlMask) {
-                return std::nullopt;
-            }
             return KeyboardAction{true, KeyPress{}};
         default:
             break;

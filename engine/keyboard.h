@@ -46,8 +46,8 @@ struct KeyboardAction {
 };
 
 // The action of a virtual key code with its modifier mask; nothing when the
-// key is not in the table, when Alt alone is held, and for Ctrl+C and
-// Ctrl+G, which belong to the menus.
+// key is not in the table, when Alt alone is held, and for the menus'
+// shortcuts: C, G, O, P, Q, S and V with Ctrl alone.
 std::optional<KeyboardAction> MapKeyboardKey(int virtual_key, int modifier_mask);
 
 }  // namespace tallimo

@@ -1,5 +1,6 @@
 #include "grid/calc_grid.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace tallimo {
@@ -51,6 +52,34 @@ void CalcGrid::RemoveLine(int row) {
     if (observer_ != nullptr) {
         observer_->RowsRemoved(row, 1);
     }
+}
+
+int CalcGrid::RemoveLines(const std::vector<bool>& marked) {
+    const std::size_t recorded = std::min(marked.size(), rows_.size() - 1);
+    std::size_t first = 0;
+    while (first < recorded && !marked[first]) {
+        ++first;
+    }
+    if (first == recorded) {
+        return 0;
+    }
+    if (observer_ != nullptr) {
+        observer_->AboutToReset();
+    }
+    // Row `first` goes, so every kept row below it moves up.
+    std::size_t kept = first;
+    for (std::size_t row = first + 1; row < rows_.size(); ++row) {
+        if (row < recorded && marked[row]) {
+            continue;
+        }
+        rows_[kept++] = std::move(rows_[row]);
+    }
+    const int removed = static_cast<int>(rows_.size() - kept);
+    rows_.resize(kept);
+    if (observer_ != nullptr) {
+        observer_->Reset();
+    }
+    return removed;
 }
 
 void CalcGrid::Reset(std::vector<CalcLine> lines) {

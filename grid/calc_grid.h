@@ -48,6 +48,12 @@ class CalcGrid {
     // Removes a recorded line; the rows below move up by one.
     void RemoveLine(int row);
 
+    // Removes, in one pass, every recorded line i whose `marked[i]` is true
+    // (lines past the end of `marked` stay); the open row stays last. The
+    // observer is told once, as a reset, and only when a line goes. Returns
+    // the number of lines removed.
+    int RemoveLines(const std::vector<bool>& marked);
+
     // The recorded lines become `lines`, followed by an empty open row.
     void Reset(std::vector<CalcLine> lines = {});
 

@@ -1,5 +1,6 @@
 // What the windows ask of the desktop around them: message boxes, the
-// decimals question, file dialogs and a pause before a key acts. main()
+// decimals question, file and print dialogs, the print preview and a pause
+// before a key acts. main()
 // makes the desktop's own (QtHost) and hands it to the windows; tests hand
 // in a fake one that answers as they script it.
 #pragma once
@@ -11,6 +12,7 @@
 #include "engine/message_sink.h"
 
 class QObject;
+class QPrinter;
 class QWidget;
 
 namespace tallimo {
@@ -30,6 +32,23 @@ struct FileDialogRequest {
     bool overwrite_prompt = true;
 };
 
+// A print dialog, as cPrintDlg prepares it.
+struct PrintDialogRequest {
+    QWidget* owner = nullptr;
+    bool setup = true;          // printer, paper and orientation only, no page choice
+    bool print_to_file = true;  // a PDF file may be chosen instead of a printer
+    bool page_range = true;     // the print dialog: pages from and to
+    bool selection = false;     // the print dialog: the selection
+    int min_page = 0;           // the bounds of the page range; 0: none
+    int max_page = 0;
+};
+
+enum class PrintDialogResult {
+    Accepted,
+    Cancelled,
+    NoPrinter,  // no printer installed and no file allowed: nothing shown
+};
+
 class Host : public MessageSink, public TextPrompt {
   public:
     // The paths chosen, with the index of the name filter in use; no path
@@ -39,6 +58,17 @@ class Host : public MessageSink, public TextPrompt {
         int filter_index = 0;
     };
     virtual ChosenFiles ChooseFiles(const FileDialogRequest& request) = 0;
+
+    // Shows the print dialog on `printer`, which takes the user's choices
+    // (printer or PDF file, paper, orientation, ...) when it is accepted.
+    virtual PrintDialogResult RunPrintDialog(QPrinter& printer,
+                                             const PrintDialogRequest& request) = 0;
+
+    // Shows the pages that `paint` paints on `printer` in a modal preview
+    // titled `title`, from which the user may print them; `paint` runs again
+    // whenever the page set-up changes or the pages are printed.
+    virtual void ShowPrintPreview(QPrinter& printer, QWidget* owner, const QString& title,
+                                  const std::function<void(QPrinter&)>& paint) = 0;
 
     // Runs `action` once after `milliseconds`, on the user-interface thread,
     // unless `context` is destroyed first.

@@ -4,6 +4,10 @@
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <QPrinterInfo>
 #include <QTimer>
 
 namespace tallimo {
@@ -60,6 +64,37 @@ Host::ChosenFiles QtHost::ChooseFiles(const FileDialogRequest& request) {
     }
     return {dialog.selectedFiles(),
             static_cast<int>(request.name_filters.indexOf(dialog.selectedNameFilter()))};
+}
+
+PrintDialogResult QtHost::RunPrintDialog(QPrinter& printer, const PrintDialogRequest& request) {
+    if (!request.print_to_file && QPrinterInfo::availablePrinterNames().isEmpty()) {
+        return PrintDialogResult::NoPrinter;
+    }
+    QPrintDialog dialog(&printer, request.owner);
+    QAbstractPrintDialog::PrintDialogOptions options = QAbstractPrintDialog::PrintShowPageSize;
+    options.setFlag(QAbstractPrintDialog::PrintToFile, request.print_to_file);
+    if (request.setup) {
+        dialog.setWindowTitle(QStringLiteral("Configuration de l'impression"));
+    } else {
+        options |= QAbstractPrintDialog::PrintCollateCopies;
+        options.setFlag(QAbstractPrintDialog::PrintPageRange, request.page_range);
+        options.setFlag(QAbstractPrintDialog::PrintSelection, request.selection);
+    }
+    dialog.setOptions(options);
+    if (request.max_page > 0) {
+        dialog.setMinMax(request.min_page, request.max_page);
+    }
+    return dialog.exec() == QDialog::Accepted ? PrintDialogResult::Accepted
+                                              : PrintDialogResult::Cancelled;
+}
+
+void QtHost::ShowPrintPreview(QPrinter& printer, QWidget* owner, const QString& title,
+                              const std::function<void(QPrinter&)>& paint) {
+    QPrintPreviewDialog dialog(&printer, owner);
+    dialog.setWindowTitle(title);
+    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested,
+                     [&paint](QPrinter* target) { paint(*target); });
+    dialog.exec();
 }
 
 void QtHost::RunLater(int milliseconds, QObject* context, std::function<void()> action) {

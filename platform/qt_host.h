@@ -1,5 +1,5 @@
-// The desktop's own services: Qt's message boxes, input box, file dialogs
-// and timers. Dialogs belong to the window that is active when they open.
+// The desktop's own services: Qt's message boxes, input box, file and print
+// dialogs, print preview and timers. Dialogs belong to the window that is active when they open.
 #pragma once
 
 #include "platform/host.h"
@@ -14,6 +14,11 @@ class QtHost : public Host {
     std::optional<std::string> AskText(std::string_view prompt,
                                        std::string_view default_answer) override;
     ChosenFiles ChooseFiles(const FileDialogRequest& request) override;
+    // Qt's print dialog, which always offers printing to a PDF file unless
+    // the request forbids it.
+    PrintDialogResult RunPrintDialog(QPrinter& printer, const PrintDialogRequest& request) override;
+    void ShowPrintPreview(QPrinter& printer, QWidget* owner, const QString& title,
+                          const std::function<void(QPrinter&)>& paint) override;
     void RunLater(int milliseconds, QObject* context, std::function<void()> action) override;
 };
 

@@ -9,6 +9,7 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     clang libclang-rt-14-dev
     fonts-liberation2 qt6-translations-l10n
+    poppler-utils
 )
 
 missing=()

@@ -51,6 +51,29 @@ TEST(CalcGrid, OpenRowFollowsTheRecordedLines) {
     EXPECT_EQ(log.events, expected);
 }
 
+TEST(CalcGrid, RemovesMarkedLinesInOneGo) {
+    CalcGrid grid;
+    grid.Reset({{"", "1", "", ""},
+                {"+", "2", "", ""},
+                {"+", "3", "", ""},
+                {"+", "4", "", ""},
+                {"+", "5", "", ""}});
+    grid.SetOperation(5, "x");
+    EventLog log;
+    grid.SetObserver(&log);
+
+    EXPECT_EQ(grid.RemoveLines({false, false}), 0);  // nothing marked: nothing told
+    EXPECT_TRUE(log.events.empty());
+
+    // Marks past the recorded lines are ignored: the open row stays.
+    EXPECT_EQ(grid.RemoveLines({true, false, true, true, false, true, true}), 3);
+    EXPECT_EQ(log.events, (std::vector<std::string>{"reset?", "reset"}));
+    ASSERT_EQ(grid.GridLine(), 2);
+    EXPECT_EQ(grid.Row(0).Value, "2");
+    EXPECT_EQ(grid.Row(1).Value, "5");
+    EXPECT_EQ(grid.OpenRow().Operation, "x");
+}
+
 TEST(LineKind, UnknownFileCodesAreOperationLines) {
     EXPECT_EQ(LineKindFromCode(3), LineKind::Cancellation);
     EXPECT_EQ(LineKindFromCode(4), LineKind::Operation);

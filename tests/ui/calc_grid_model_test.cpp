@@ -1,10 +1,14 @@
 // The grid's Qt model announces every change of the grid the way views
 // expect; Qt's model tester checks each announcement against the data.
+#include "grid/ui/calc_grid_model.h"
+
 #include <gtest/gtest.h>
 
 #include <QAbstractItemModelTester>
+#include <QSignalSpy>
 
-#include "grid/ui/calc_grid_model.h"
+#include "engine_harness.h"
+#include "gridwork/cancelled_calculations.h"
 #include "ui_test_app.h"
 
 namespace tallimo::testing {
@@ -36,6 +40,29 @@ TEST(CalcGridModel, AnnouncesEveryChangeOfTheGrid) {
     grid.Reset();
     EXPECT_EQ(model.rowCount(), 1);
     grid.SetObserver(nullptr);
+}
+
+TEST(CalcGridModel, AnnouncesTheRemovalOfCancelledCalculations) {
+    App();
+    EngineRig rig;
+    CalcGridModel model(rig.grid);
+    rig.grid.SetObserver(&model);
+    QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::Fatal);
+    rig.Type("3 + 4 + C 5 + 1 = 2 x 2 C 8 - 1 =");
+    ASSERT_EQ(model.rowCount(), 12);
+    QSignalSpy resets(&model, &QAbstractItemModel::modelReset);
+
+    EXPECT_EQ(RemoveCancelledCalculations(rig.grid, rig.engine.State()), 5);
+
+    EXPECT_EQ(resets.count(), 1);
+    ASSERT_EQ(model.rowCount(), 7);
+    const char* values[] = {"5", "1", "6", "8", "1", "7", ""};
+    for (int row = 0; row < 7; ++row) {
+        EXPECT_EQ(model.index(row, 1).data().toString(), QString::fromUtf8(values[row])) << row;
+    }
+    EXPECT_EQ(model.index(2, 0).data(CalcGridModel::LineKindRole).toInt(),
+              static_cast<int>(LineKind::Result));
+    rig.grid.SetObserver(nullptr);
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 // The host that the widget tests hand to the windows: its messages and
-// questions are answered by the test, its file dialogs by a chooser the test
-// sets, and its pauses wait until the test lets them end.
+// questions are answered by the test, its file and print dialogs and its
+// print preview by functions the test sets, and its pauses wait until the
+// test lets them end.
 #pragma once
 
 #include <QPointer>
@@ -26,6 +27,20 @@ class FakeHost : public Host {
         file_requests.push_back(request);
         return choose_files ? choose_files(request) : ChosenFiles{};
     }
+    // Without a scripted dialog, the print dialog is cancelled.
+    PrintDialogResult RunPrintDialog(QPrinter& printer,
+                                     const PrintDialogRequest& request) override {
+        print_requests.push_back(request);
+        return print_dialog ? print_dialog(printer, request) : PrintDialogResult::Cancelled;
+    }
+    // Without a scripted preview, the preview is closed at once.
+    void ShowPrintPreview(QPrinter& printer, QWidget*, const QString& title,
+                          const std::function<void(QPrinter&)>& paint) override {
+        preview_titles.push_back(title);
+        if (print_preview) {
+            print_preview(printer, paint);
+        }
+    }
     void RunLater(int milliseconds, QObject* context, std::function<void()> action) override {
         delays.push_back(milliseconds);
         waiting_.emplace_back(QPointer<QObject>(context), std::move(action));
@@ -46,6 +61,10 @@ class FakeHost : public Host {
     ScriptedDialogs dialogs;
     std::function<ChosenFiles(const FileDialogRequest&)> choose_files;
     std::vector<FileDialogRequest> file_requests;
+    std::function<PrintDialogResult(QPrinter&, const PrintDialogRequest&)> print_dialog;
+    std::vector<PrintDialogRequest> print_requests;
+    std::function<void(QPrinter&, const std::function<void(QPrinter&)>&)> print_preview;
+    std::vector<QString> preview_titles;
     std::vector<int> delays;
 
   private:
