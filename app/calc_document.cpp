@@ -6,6 +6,7 @@
 #include <QStandardPaths>
 
 #include "gridwork/calc_file.h"
+#include "gridwork/cancelled_calculations.h"
 #include "platform/c_open_save_file.h"
 #include "platform/host.h"
 
@@ -90,6 +91,10 @@ void CalcDocument::Save(QWidget* owner) {
         return;
     }
     file_title_ = dialog.FileTitle();
+}
+
+int CalcDocument::RemoveCancelled() {
+    return RemoveCancelledCalculations(grid_, engine_.State());
 }
 
 void CalcDocument::FinishLineEdit(const EditResult& result) {

@@ -44,6 +44,11 @@ class CalcDocument {
     // grid written whole or, on failure, the old file left as it was.
     void Save(QWidget* owner);
 
+    // "Supprimer les calculs annulés": the cancelled calculations leave the
+    // grid in one pass; nothing happens with an empty grid or while a
+    // calculation is in progress. Returns the number of lines removed.
+    int RemoveCancelled();
+
     // After the edit panel closed: the calculator goes on from the edited
     // grid where the edit says so.
     void FinishLineEdit(const EditResult& result);

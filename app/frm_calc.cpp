@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenuBar>
@@ -12,9 +13,12 @@
 #include "appearance/ui/kst_gdi_ctl.h"
 #include "appearance/ui/system_colors.h"
 #include "appearance/ui/twips_rect.h"
+#include "converter/ui/frm_hod.h"
+#include "dates/ui/frm_date.h"
 #include "engine/keyboard.h"
 #include "grid/ui/calc_grid_model.h"
 #include "grid/ui/calc_grid_view.h"
+#include "gridwork/cancelled_calculations.h"
 #include "gridwork/ui/edit_panel.h"
 #include "numbers/number_text.h"
 #include "platform/host.h"
@@ -109,9 +113,11 @@ bool FrmCalc::IsBuilt(MenuCommand command) {
         case MenuCommand::Paste:
             return true;
         case MenuCommand::Print:
+        case MenuCommand::PrintPreview:
         case MenuCommand::RemoveCancelled:
         case MenuCommand::Converter:
         case MenuCommand::DateCalculator:
+            return true;
         case MenuCommand::CustomiseColors:
         case MenuCommand::Help:
         case MenuCommand::About:
@@ -195,9 +201,20 @@ void FrmCalc::Run(MenuCommand command) {
             PasteNumber();
             break;
         case MenuCommand::Print:
+            PrintGrid(Grid(), host_, printers_, this);
+            break;
+        case MenuCommand::PrintPreview:
+            PreviewGrid(Grid(), host_, printers_, this);
+            break;
         case MenuCommand::RemoveCancelled:
+            RemoveCancelled();
+            break;
         case MenuCommand::Converter:
+            OpenConverter(converter_, host_, this);
+            return;
         case MenuCommand::DateCalculator:
+            OpenDateCalculator(host_, this, date_window_);
+            return;
         case MenuCommand::CustomiseColors:
         case MenuCommand::Help:
         case MenuCommand::About:
@@ -350,6 +367,16 @@ void FrmCalc::StoreInMemory(int memory, int row) {
         document_.Engine().StoreMemory(memory, *value);
         RefreshFromEngine();
     }
+}
+
+void FrmCalc::RemoveCancelled() {
+    if (!CanRemoveCancelledCalculations(Grid(), Engine().State())) {
+        return;
+    }
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    document_.RemoveCancelled();
+    QGuiApplication::restoreOverrideCursor();
+    grid_view_->scrollToBottom();
 }
 
 void FrmCalc::CopyDisplay() {

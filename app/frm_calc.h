@@ -5,6 +5,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QPointer>
 #include <array>
 #include <memory>
 #include <vector>
@@ -14,6 +15,7 @@
 #include "app/menu_commands.h"
 #include "appearance/color_value.h"
 #include "appearance/keypad_keys.h"
+#include "gridwork/ui/grid_printer.h"
 
 class QAction;
 class QLabel;
@@ -24,6 +26,8 @@ namespace tallimo {
 class CalcGridModel;
 class CalcGridView;
 class EditPanel;
+class FrmDate;
+class FrmHOD;
 class Host;
 class KstGdiCtl;
 
@@ -79,6 +83,7 @@ class FrmCalc : public QMainWindow {
     void OpenLine(int row);
     void OnEditClosed(const EditResult& result);
     void StoreInMemory(int memory, int row);
+    void RemoveCancelled();
     void CopyDisplay();
     void PasteNumber();
 
@@ -87,6 +92,7 @@ class FrmCalc : public QMainWindow {
     // Destroyed before the document, whose grid it observes.
     std::unique_ptr<CalcGridModel> model_;
     KeyPressQueue queue_;
+    PrinterChoice printers_;
     GridMode mode_ = GridMode::Calculator;
 
     QLabel* dial_ = nullptr;
@@ -96,6 +102,9 @@ class FrmCalc : public QMainWindow {
     std::array<QLabel*, kMemoryCount> memory_panels_{};
     std::vector<QMenu*> menus_;
     std::vector<QAction*> actions_;  // in MenuCommands() order
+    // The secondary windows, made on first use and kept until closed.
+    QPointer<FrmHOD> converter_;
+    QPointer<FrmDate> date_window_;
 };
 
 }  // namespace tallimo

@@ -17,12 +17,13 @@ constexpr std::array<MenuInfo, 5> kMenus = {{
 
 // Grid mode keeps the file and edit commands away from a grid whose lines
 // are being edited; the other windows may open at any time.
-constexpr std::array<MenuCommandInfo, 13> kCommands = {{
+constexpr std::array<MenuCommandInfo, 14> kCommands = {{
     {MenuCommand::BlankGrid, 0, "mnuFich0", "Grille vierge", "Ctrl+G", false},
-    {MenuCommand::Open, 0, "mnuFich1", "Ouvrir", "", false},
-    {MenuCommand::Save, 0, "mnuFich2", "Enregistrer", "", false},
-    {MenuCommand::Print, 0, "mnuFich3", "Imprimer", "", false},
-    {MenuCommand::Quit, 0, "mnuFich4", "Quitter", "", false},
+    {MenuCommand::Open, 0, "mnuFich1", "Ouvrir", "Ctrl+O", false},
+    {MenuCommand::Save, 0, "mnuFich2", "Enregistrer", "Ctrl+S", false},
+    {MenuCommand::Print, 0, "mnuFich3", "Imprimer", "Ctrl+P", false},
+    {MenuCommand::PrintPreview, 0, "mnuFichApercu", "Aperçu avant impression", "", false},
+    {MenuCommand::Quit, 0, "mnuFich4", "Quitter", "Ctrl+Q", false},
     {MenuCommand::Copy, 1, "mnuEdit0", "Copier", "Ctrl+C", false},
     {MenuCommand::Paste, 1, "mnuEdit1", "Coller", "Ctrl+V", false},
     {MenuCommand::RemoveCancelled, 1, "mnuEdit2", "Supprimer les calculs annulés", "", false},

@@ -14,6 +14,7 @@ enum class MenuCommand {
     Open,
     Save,
     Print,
+    PrintPreview,
     Quit,
     Copy,
     Paste,

@@ -10,6 +10,8 @@
 #include <QTableView>
 #include <QTest>
 
+#include "converter/ui/frm_hod.h"
+#include "dates/ui/frm_date.h"
 #include "grid/ui/calc_grid_model.h"
 #include "window_fixture.h"
 
@@ -247,6 +249,7 @@ TEST_F(Window, MenusAndShortcuts) {
                                  {"mnuFich1", "Ouvrir"},
                                  {"mnuFich2", "Enregistrer"},
                                  {"mnuFich3", "Imprimer"},
+                                 {"mnuFichApercu", "Aperçu avant impression"},
                                  {"mnuFich4", "Quitter"},
                                  {"mnuEdit0", "Copier"},
                                  {"mnuEdit1", "Coller"},
@@ -270,6 +273,57 @@ TEST_F(Window, MenusAndShortcuts) {
     EXPECT_EQ(window.MenuItem(MenuCommand::BlankGrid)->shortcut(), QKeySequence("Ctrl+G"));
     EXPECT_EQ(window.MenuItem(MenuCommand::Copy)->shortcut(), QKeySequence("Ctrl+C"));
     EXPECT_EQ(window.MenuItem(MenuCommand::Paste)->shortcut(), QKeySequence("Ctrl+V"));
+    EXPECT_EQ(window.MenuItem(MenuCommand::Open)->shortcut(), QKeySequence("Ctrl+O"));
+    EXPECT_EQ(window.MenuItem(MenuCommand::Save)->shortcut(), QKeySequence("Ctrl+S"));
+    EXPECT_EQ(window.MenuItem(MenuCommand::Print)->shortcut(), QKeySequence("Ctrl+P"));
+    EXPECT_EQ(window.MenuItem(MenuCommand::Quit)->shortcut(), QKeySequence("Ctrl+Q"));
+    // The preview comes right after "Imprimer".
+    const QList<QAction*> file_items = window.findChild<QMenu*>("mnuPrin0")->actions();
+    EXPECT_EQ(file_items.indexOf(window.MenuItem(MenuCommand::PrintPreview)),
+              file_items.indexOf(window.MenuItem(MenuCommand::Print)) + 1);
+}
+
+TEST_F(Window, ViewMenuOpensOneModelessWindowOfEachKind) {
+    window.Run(MenuCommand::Converter);
+    window.Run(MenuCommand::DateCalculator);
+    auto* converter = window.findChild<FrmHOD*>();
+    auto* dates = window.findChild<FrmDate*>();
+    ASSERT_NE(converter, nullptr);
+    ASSERT_NE(dates, nullptr);
+    EXPECT_FALSE(converter->isModal());
+    EXPECT_FALSE(dates->isModal());
+    dates->showMinimized();
+    window.Run(MenuCommand::Converter);
+    window.Run(MenuCommand::DateCalculator);
+    EXPECT_EQ(window.findChildren<FrmHOD*>().size(), 1);
+    EXPECT_EQ(window.findChildren<FrmDate*>().size(), 1);
+    EXPECT_FALSE(dates->isMinimized());
+    converter->close();
+    dates->close();
+}
+
+TEST_F(Window, PrintingAnEmptyGridSaysSoWithoutADialog) {
+    window.Run(MenuCommand::Print);
+    window.Run(MenuCommand::PrintPreview);
+    ASSERT_EQ(host.dialogs.messages.size(), 2u);
+    EXPECT_EQ(host.dialogs.messages[0],
+              "La grille de calculs est vide.\r\nAucune donnée à imprimer.");
+    EXPECT_TRUE(host.print_requests.empty());
+    EXPECT_TRUE(host.preview_titles.empty());
+}
+
+TEST_F(Window, RemovingCancelledCalculationsKeepsTheKeypadGoing) {
+    Keys({KeyId::Chiffre3, KeyId::Operateur0, KeyId::Chiffre4, KeyId::Operateur0, KeyId::Cancel,
+          KeyId::Chiffre5, KeyId::Operateur0, KeyId::Chiffre1, KeyId::Egal});
+    ASSERT_EQ(window.Grid().GridLine(), 6);
+    window.MenuItem(MenuCommand::RemoveCancelled)->trigger();
+    host.EndPauses();
+    ASSERT_EQ(window.Grid().GridLine(), 3);
+    EXPECT_EQ(Value(0), "5");
+    EXPECT_EQ(Value(2), "6");
+    EXPECT_EQ(Dial(), "6");
+    Keys({KeyId::Operateur0, KeyId::Chiffre2, KeyId::Egal});
+    EXPECT_EQ(Dial(), "8");
 }
 
 TEST_F(Window, NewLinesScrollIntoView) {
