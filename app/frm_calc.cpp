@@ -8,8 +8,10 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QStatusBar>
+#include <algorithm>
 
 #include "app/key_translation.h"
+#include "app/status_panel.h"
 #include "appearance/ui/kst_gdi_ctl.h"
 #include "appearance/ui/system_colors.h"
 #include "appearance/ui/twips_rect.h"
@@ -49,12 +51,17 @@ FrmCalc::FrmCalc(Host& host, QWidget* parent)
     setObjectName(QStringLiteral("frmCalc"));
     auto* client = new QWidget(this);
     client->setObjectName(QStringLiteral("frmCalcClient"));
-    client->setFixedSize(TwipsToPixels(7965), TwipsToPixels(5790));
+    // The designed client area is the least the keypad and the display
+    // need; a larger window gives the grid the room.
+    client->setMinimumSize(TwipsToPixels(7965), TwipsToPixels(5790));
+    client->installEventFilter(this);
     client->setAutoFillBackground(true);
     setCentralWidget(client);
 
     dial_ = new QLabel(QStringLiteral("0"), client);
     dial_->setObjectName(QStringLiteral("lblAffich"));
+    // Screen readers read the display's text as its name.
+    dial_->setAccessibleDescription(QStringLiteral("Affichage"));
     dial_->setGeometry(TwipsRect(0, 0, 4335, 300));
     dial_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     dial_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
@@ -69,7 +76,7 @@ FrmCalc::FrmCalc(Host& host, QWidget* parent)
     grid_view_ = new CalcGridView(client);
     grid_view_->setGeometry(TwipsRect(4560, 120, 3375, 5295));
     grid_view_->setModel(model_.get());
-    grid_view_->setEnabled(false);
+    grid_view_->SetInputEnabled(false);
     connect(model_.get(), &CalcGridModel::rowAppended, grid_view_,
             [this] { grid_view_->scrollToBottom(); });
     connect(grid_view_, &CalcGridView::OpenLineRequested, this, &FrmCalc::OpenLine);
@@ -86,7 +93,22 @@ FrmCalc::FrmCalc(Host& host, QWidget* parent)
     RefreshFromEngine();
     setWindowTitle(document_.Caption());
     setFocusPolicy(Qt::StrongFocus);
-    setFixedSize(sizeHint());
+    setMinimumSize(sizeHint());
+    resize(minimumSize());
+}
+
+bool FrmCalc::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == centralWidget() && event->type() == QEvent::Resize) {
+        LayOutGrid();
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void FrmCalc::LayOutGrid() {
+    const QRect designed = TwipsRect(4560, 120, 3375, 5295);
+    const QSize extra = centralWidget()->size() - centralWidget()->minimumSize();
+    grid_view_->setGeometry(
+        designed.adjusted(0, 0, std::max(extra.width(), 0), std::max(extra.height(), 0)));
 }
 
 FrmCalc::~FrmCalc() {
@@ -169,9 +191,8 @@ void FrmCalc::CreateStatusBar() {
     bar->setObjectName(QStringLiteral("staBar"));
     bar->setSizeGripEnabled(false);
     for (int i = 0; i < kMemoryCount; ++i) {
-        auto* panel = new QLabel(bar);
+        auto* panel = new StatusPanel(bar);
         panel->setObjectName(QStringLiteral("staBarPanel%1").arg(i + 1));
-        panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         memory_panels_[static_cast<std::size_t>(i)] = panel;
         bar->addPermanentWidget(panel, 1);
     }
@@ -187,6 +208,8 @@ void FrmCalc::Run(MenuCommand command) {
             break;
         case MenuCommand::Open:
             document_.Open(this);
+            // The last line and the open row, where the calculator goes on.
+            grid_view_->scrollToBottom();
             break;
         case MenuCommand::Save:
             document_.Save(this);
@@ -269,15 +292,16 @@ void FrmCalc::ToggleGridMode() {
     for (int i = 0; i < kKeypadKeyCount; ++i) {
         keys_[static_cast<std::size_t>(i)]->setVisible(!entering);
     }
-    grid_view_->setEnabled(entering);
+    grid_view_->SetInputEnabled(entering);
     if (entering) {
         // Keys typed before the switch and still waiting belong to the grid
         // now, not to the keypad.
         queue_.Clear();
         grid_view_->setFocus();
-        const QModelIndex current = grid_view_->currentIndex();
-        grid_view_->setCurrentIndex(current.isValid() ? current
-                                                      : model_->index(Grid().GridLine(), 0));
+        // The line the user acts on is the last one recorded, and in sight.
+        const QModelIndex last = model_->index(std::max(Grid().GridLine() - 1, 0), 0);
+        grid_view_->setCurrentIndex(last);
+        grid_view_->scrollTo(last);
     } else {
         // The current row stays for the next visit, without a highlight
         // that would mean nothing in calculator mode.
@@ -309,7 +333,7 @@ void FrmCalc::RunKey(KeyId key, int button) {
 void FrmCalc::RefreshFromEngine() {
     dial_->setText(QString::fromStdString(Engine().Display()));
     for (int i = 0; i < kMemoryCount; ++i) {
-        memory_panels_[static_cast<std::size_t>(i)]->setText(
+        memory_panels_[static_cast<std::size_t>(i)]->SetFullText(
             QString::fromStdString(Engine().MemoryStatusText(i)));
     }
 }

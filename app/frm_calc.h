@@ -30,6 +30,7 @@ class FrmDate;
 class FrmHOD;
 class Host;
 class KstGdiCtl;
+class StatusPanel;
 
 class FrmCalc : public QMainWindow {
     Q_OBJECT
@@ -50,7 +51,9 @@ class FrmCalc : public QMainWindow {
     QLabel* Dial() const { return dial_; }
     CalcGridView* GridView() const { return grid_view_; }
     KstGdiCtl* KeyControl(KeyId key) const { return keys_[static_cast<std::size_t>(key)]; }
-    QLabel* MemoryPanel(int index) const { return memory_panels_[static_cast<std::size_t>(index)]; }
+    StatusPanel* MemoryPanel(int index) const {
+        return memory_panels_[static_cast<std::size_t>(index)];
+    }
     QAction* MenuItem(MenuCommand command) const;
     bool InGridMode() const { return mode_ == GridMode::Grid; }
     // Keys and commands waiting for their turn (a typed key shows its
@@ -65,6 +68,7 @@ class FrmCalc : public QMainWindow {
 
   protected:
     void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     void CreateMenus();
@@ -73,6 +77,9 @@ class FrmCalc : public QMainWindow {
     // Whether the command's window or work exists in this version.
     static bool IsBuilt(MenuCommand command);
 
+    // The grid keeps its designed place and takes the room a larger window
+    // gives.
+    void LayOutGrid();
     void DrawKeypad();
     void ToggleGridMode();
     void QueueKey(KeyId key, int button, bool show_pressed);
@@ -99,7 +106,7 @@ class FrmCalc : public QMainWindow {
     CalcGridView* grid_view_ = nullptr;
     EditPanel* edit_panel_ = nullptr;  // made on first use
     std::array<KstGdiCtl*, kKeyCount> keys_{};
-    std::array<QLabel*, kMemoryCount> memory_panels_{};
+    std::array<StatusPanel*, kMemoryCount> memory_panels_{};
     std::vector<QMenu*> menus_;
     std::vector<QAction*> actions_;  // in MenuCommands() order
     // The secondary windows, made on first use and kept until closed.

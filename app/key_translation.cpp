@@ -85,11 +85,16 @@ std::optional<int> MainKeyboardCode(int key) {
 }  // namespace
 
 std::optional<VirtualKey> TranslateKeyEvent(const QKeyEvent& event) {
-    const int mask = ModifierMask(event.modifiers());
+    int mask = ModifierMask(event.modifiers());
     const int key = event.key();
     std::optional<int> code;
     if (event.modifiers() & Qt::KeypadModifier) {
         code = KeypadCode(key);
+    } else if (key == Qt::Key_Equal || key == Qt::Key_Plus) {
+        // The "=" key by the character it types, whichever layout puts the
+        // "+" on it or elsewhere.
+        code = vk::kEquals;
+        mask = key == Qt::Key_Plus ? (mask | kShiftMask) : (mask & ~kShiftMask);
     } else if (event.nativeScanCode() >= kDigitRowFirst &&
                event.nativeScanCode() <= kDigitRowLast) {
         const quint32 n = event.nativeScanCode() - kDigitRowFirst + 1;

@@ -1,6 +1,7 @@
 #include "appearance/keypad_keys.h"
 
 #include <array>
+#include <string>
 
 namespace tallimo {
 
@@ -175,6 +176,44 @@ PixelSize KeySize(KeyId key) {
 
 std::string_view KeyTooltip(KeyId key) {
     return Record(key).tooltip;
+}
+
+std::string KeySpokenName(KeyId key) {
+    static constexpr std::array<std::string_view, 7> kOperators = {
+        "Plus",   "Moins",         "Multiplié par",       "Divisé par",
+        "Modulo", "x puissance y", "Logarithme de base n"};
+    static constexpr std::array<std::string_view, 12> kFunctions = {
+        "Euro",       "Franc",     "Partie entière", "Racine carrée",
+        "x au carré", "x au cube", "Inverse",        "Logarithme népérien",
+        "Décimales",  "Cosinus",   "Sinus",          "Tangente"};
+    const auto index = static_cast<std::size_t>(IndexOf(key));
+    switch (ArrayOf(key)) {
+        case KeyArray::Chiffre:
+            return std::to_string(index);
+        case KeyArray::Constante:
+            return "Pi";
+        case KeyArray::Signe:
+            return "Changement de signe";
+        case KeyArray::Decimal:
+            return "Virgule";
+        case KeyArray::Operateur:
+            return std::string(kOperators.at(index));
+        case KeyArray::Egal:
+            return "Égal";
+        case KeyArray::Retour:
+            return "Effacer un caractère";
+        case KeyArray::CancelEntry:
+            return "Annuler l'entrée";
+        case KeyArray::Cancel:
+            return "Réinitialiser";
+        case KeyArray::Fonction:
+            return std::string(kFunctions.at(index));
+        case KeyArray::Mem:
+            return "Mémoire " + std::to_string(index + 1);
+        case KeyArray::Grille:
+            return "Mode grille";
+    }
+    return {};
 }
 
 }  // namespace tallimo

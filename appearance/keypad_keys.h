@@ -109,5 +109,8 @@ PixelSize KeySize(KeyId key);
 
 // The tooltip text (UTF-8).
 std::string_view KeyTooltip(KeyId key);
+// What the key does, in a few words, for screen readers: "7", "Plus",
+// "Racine carrée" (UTF-8).
+std::string KeySpokenName(KeyId key);
 
 }  // namespace tallimo

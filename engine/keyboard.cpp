@@ -71,6 +71,9 @@ std::optional<KeyboardAction> MapKeyboardKey(int code, int mask) {
             return Keypad(Key::Operator, 6);
         case vk::kEnter:
             return Keypad(Key::Equals);
+        // Without a numeric pad: "=" is equals, its shifted "+" the plus.
+        case vk::kEquals:
+            return (mask & kShiftMask) != 0 ? Keypad(Key::Operator, 0) : Keypad(Key::Equals);
         case vk::kA + ('E' - 'A'):
             return Keypad(Key::Function, 0);
         case vk::kA + ('F' - 'A'):

@@ -31,6 +31,7 @@ inline constexpr int kPadSubtract = 109;
 inline constexpr int kPadDecimal = 110;
 inline constexpr int kPadDivide = 111;
 inline constexpr int kF1 = 112;         // to 117 (F6)
+inline constexpr int kEquals = 187;     // "=" and "+"
 inline constexpr int kComma = 188;      // "," and "?"
 inline constexpr int kSemicolon = 190;  // ";" and "."
 inline constexpr int kColon = 191;      // ":" and "/"

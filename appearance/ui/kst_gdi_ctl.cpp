@@ -1,5 +1,6 @@
 #include "appearance/ui/kst_gdi_ctl.h"
 
+#include <QAccessibleWidget>
 #include <QEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -44,13 +45,67 @@ int ModifierMask(Qt::KeyboardModifiers modifiers) {
     return mask;
 }
 
+namespace {
+
+// Screen readers see a key as a push button, named by what it does, its
+// tooltip as its description, that their press action clicks.
+class KeyAccessible : public QAccessibleWidget {
+  public:
+    explicit KeyAccessible(KstGdiCtl* key) : QAccessibleWidget(key, QAccessible::Button) {}
+
+    QStringList actionNames() const override { return {pressAction(), showMenuAction()}; }
+    QString localizedActionDescription(const QString& action) const override {
+        if (action == pressAction()) {
+            return QStringLiteral("Clic gauche");
+        }
+        if (action == showMenuAction()) {
+            return QStringLiteral("Clic droit");
+        }
+        return QAccessibleWidget::localizedActionDescription(action);
+    }
+    void doAction(const QString& action) override {
+        auto* key = static_cast<KstGdiCtl*>(widget());
+        if (!key->isEnabled() || !key->isVisible()) {
+            return;
+        }
+        if (action == pressAction()) {
+            key->ClickWithoutMouse(KstGdiCtl::kLeftButton);
+        } else if (action == showMenuAction()) {
+            key->ClickWithoutMouse(KstGdiCtl::kRightButton);
+        }
+    }
+};
+
+QAccessibleInterface* KeyAccessibleFactory(const QString& class_name, QObject* object) {
+    if (class_name == QLatin1String(KstGdiCtl::staticMetaObject.className()) &&
+        object->isWidgetType()) {
+        return new KeyAccessible(static_cast<KstGdiCtl*>(object));
+    }
+    return nullptr;
+}
+
+}  // namespace
+
 KstGdiCtl::KstGdiCtl(QWidget* parent) : QWidget(parent), fore_(SystemColor(18)) {
+    static const bool factory_installed = [] {
+        QAccessible::installFactory(KeyAccessibleFactory);
+        return true;
+    }();
+    (void)factory_installed;
     surface_.SetBackColor(SystemColor(15));
     surface_.SetPen(fore_);
     setAttribute(Qt::WA_OpaquePaintEvent);
     // A right press is a key's second function, never a context menu.
     setContextMenuPolicy(Qt::PreventContextMenu);
     SetPixelSize(kKeySize.width, kKeySize.height);
+}
+
+void KstGdiCtl::ClickWithoutMouse(int button) {
+    emit MouseDown(button, 0);
+    emit MouseUp(button, 0);
+    if (button == kLeftButton) {
+        emit Click();
+    }
 }
 
 void KstGdiCtl::SetPixelSize(int width, int height) {
@@ -148,6 +203,7 @@ void SetUpKey(KstGdiCtl& control, KeyId key) {
     control.setObjectName(QString::fromStdString(ObjectName(key)));
     const std::string_view tip = KeyTooltip(key);
     control.setToolTip(QString::fromUtf8(tip.data(), static_cast<qsizetype>(tip.size())));
+    control.setAccessibleName(QString::fromStdString(KeySpokenName(key)));
 }
 
 void DrawKey(KstGdiCtl& control, KeyId key) {

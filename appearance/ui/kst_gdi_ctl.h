@@ -52,6 +52,10 @@ class KstGdiCtl : public QWidget {
 
     QSize sizeHint() const override;
 
+    // What a click of that button does (1 left, 2 right) without the
+    // mouse: screen readers press the keys so.
+    void ClickWithoutMouse(int button);
+
   signals:
     // button: 1 left, 2 right, 4 middle; shift: 1 Shift, 2 Ctrl, 4 Alt.
     void MouseDown(int button, int shift);

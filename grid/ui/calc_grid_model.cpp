@@ -20,6 +20,16 @@ int CalcGridModel::columnCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : kColumnCount;
 }
 
+QVariant CalcGridModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (orientation != Qt::Horizontal || section < 0 || section >= kColumnCount ||
+        (role != Qt::DisplayRole && role != Qt::AccessibleTextRole)) {
+        return QAbstractTableModel::headerData(section, orientation, role);
+    }
+    static const char* const kNames[kColumnCount] = {"Opération", "Valeur", "Commentaire",
+                                                     "Décimales"};
+    return QString::fromUtf8(kNames[section]);
+}
+
 QVariant CalcGridModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || index.row() >= grid_.RowCount()) {
         return {};

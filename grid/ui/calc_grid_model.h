@@ -22,6 +22,9 @@ class CalcGridModel : public QAbstractTableModel, public GridObserver {
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role) const override;
+    // The columns' names, which screen readers announce (the view hides
+    // its header).
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
   signals:
     // A row was appended at the end (the new open row).

@@ -2,6 +2,7 @@
 
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <algorithm>
 
 #include "appearance/keypad_keys.h"
 
@@ -9,6 +10,7 @@ namespace tallimo {
 
 CalcGridView::CalcGridView(QWidget* parent) : QTableView(parent) {
     setObjectName(QStringLiteral("flxCalc"));
+    setAccessibleName(QStringLiteral("Grille de calculs"));
     // The narrow operation column is made for a small sans font.
     QFont grid_font;
     grid_font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"),
@@ -28,14 +30,48 @@ CalcGridView::CalcGridView(QWidget* parent) : QTableView(parent) {
     setSelectionMode(QAbstractItemView::SingleSelection);
     setTabKeyNavigation(false);
     setWordWrap(false);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
 }
 
 void CalcGridView::setModel(QAbstractItemModel* model) {
     QTableView::setModel(model);
-    setColumnWidth(0, TwipsToPixels(700));
-    setColumnWidth(1, TwipsToPixels(2000));
-    setColumnWidth(2, TwipsToPixels(500));
     setColumnHidden(3, true);
+    FitColumns();
+}
+
+void CalcGridView::FitColumns() {
+    if (model() == nullptr) {
+        return;
+    }
+    const int operation = TwipsToPixels(700);
+    const int value = TwipsToPixels(2000);
+    const int comment = TwipsToPixels(500);
+    const int extra = viewport()->width() - operation - value - comment;
+    setColumnWidth(0, operation);
+    if (extra >= 0) {
+        setColumnWidth(1, value + extra / 2);
+        setColumnWidth(2, comment + extra - extra / 2);
+    } else {
+        // The designed widths are a little wider than the grid once its
+        // vertical bar shows: the value column gives up the difference.
+        setColumnWidth(1, std::max(value + extra, TwipsToPixels(1200)));
+        setColumnWidth(2, comment);
+    }
+}
+
+bool CalcGridView::viewportEvent(QEvent* event) {
+    if (event->type() == QEvent::Resize) {
+        FitColumns();
+    }
+    return QTableView::viewportEvent(event);
+}
+
+void CalcGridView::SetInputEnabled(bool enabled) {
+    input_enabled_ = enabled;
+    setFocusPolicy(enabled ? Qt::StrongFocus : Qt::NoFocus);
+    if (!enabled && hasFocus()) {
+        clearFocus();
+    }
 }
 
 int CalcGridView::CurrentRow() const {
@@ -43,6 +79,10 @@ int CalcGridView::CurrentRow() const {
 }
 
 void CalcGridView::keyPressEvent(QKeyEvent* event) {
+    if (!input_enabled_) {
+        event->ignore();
+        return;
+    }
     const int key = event->key();
     const bool ctrl_only =
         (event->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier)) ==
@@ -62,8 +102,26 @@ void CalcGridView::keyPressEvent(QKeyEvent* event) {
     }
 }
 
+void CalcGridView::mousePressEvent(QMouseEvent* event) {
+    if (input_enabled_) {
+        QTableView::mousePressEvent(event);
+    }
+}
+
+void CalcGridView::mouseMoveEvent(QMouseEvent* event) {
+    if (input_enabled_) {
+        QTableView::mouseMoveEvent(event);
+    }
+}
+
+void CalcGridView::mouseReleaseEvent(QMouseEvent* event) {
+    if (input_enabled_) {
+        QTableView::mouseReleaseEvent(event);
+    }
+}
+
 void CalcGridView::mouseDoubleClickEvent(QMouseEvent*) {
-    if (CurrentRow() >= 0) {
+    if (input_enabled_ && CurrentRow() >= 0) {
         emit OpenLineRequested(CurrentRow());
     }
 }

@@ -1,7 +1,8 @@
 // The calculation grid on screen: the operation right-aligned, the value,
 // the comment's picture, and the decimals kept in a hidden column; rows of a
 // fixed height. In grid mode it asks its owner to open a line or to keep a
-// line's value in a memory; disabled, it takes no input.
+// line's value in a memory; with input off (calculator mode) it can only be
+// scrolled, and disabled (a line being edited) it takes nothing at all.
 #pragma once
 
 #include <QTableView>
@@ -20,6 +21,11 @@ class CalcGridView : public QTableView {
     // The current row, or -1.
     int CurrentRow() const;
 
+    // Off: no focus, no selection, no key; the wheel and the scroll bar
+    // still scroll the lines.
+    void SetInputEnabled(bool enabled);
+    bool InputEnabled() const { return input_enabled_; }
+
   signals:
     // Enter, or a double click on a row (which the press made current).
     void OpenLineRequested(int row);
@@ -30,7 +36,18 @@ class CalcGridView : public QTableView {
 
   protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    bool viewportEvent(QEvent* event) override;
+
+  private:
+    // The value and comment columns share the width that the operation
+    // column leaves, so that no horizontal scroll bar is needed.
+    void FitColumns();
+
+    bool input_enabled_ = true;
 };
 
 }  // namespace tallimo

@@ -86,6 +86,13 @@ EditPanel::EditPanel(LineEditor& editor, QWidget* parent)
         action_buttons_[static_cast<std::size_t>(i)] = button;
     }
     action_buttons_[1]->setDefault(true);
+    // The buttons' Alt letters work from every box of the panel, before
+    // the box itself or the menu bar sees them.
+    for (QWidget* child : findChildren<QWidget*>()) {
+        if (child != comment_box_) {
+            child->installEventFilter(this);
+        }
+    }
     hide();
 }
 
@@ -188,7 +195,37 @@ void EditPanel::Close(const EditResult& result) {
     emit Closed(result);
 }
 
+QPushButton* EditPanel::MnemonicButton(const QKeyEvent& key) const {
+    if (key.modifiers() != Qt::AltModifier) {
+        return nullptr;
+    }
+    const QKeySequence typed(QKeyCombination(Qt::AltModifier, static_cast<Qt::Key>(key.key())));
+    for (QPushButton* button : action_buttons_) {
+        if (QKeySequence::mnemonic(button->text()) == typed) {
+            return button;
+        }
+    }
+    return nullptr;
+}
+
+bool EditPanel::event(QEvent* event) {
+    // The panel's own Alt letters come before the menu bar's: Alt+A is
+    // "&Annuler" here, not the "&Affichage" menu.
+    if (event->type() == QEvent::ShortcutOverride &&
+        MnemonicButton(*static_cast<QKeyEvent*>(event)) != nullptr) {
+        event->accept();
+        return true;
+    }
+    return QGroupBox::event(event);
+}
+
 void EditPanel::keyPressEvent(QKeyEvent* event) {
+    if (QPushButton* button = MnemonicButton(*event)) {
+        if (button->isEnabled()) {
+            button->click();
+        }
+        return;
+    }
     switch (event->key()) {
         case Qt::Key_Return:
         case Qt::Key_Enter:
@@ -203,6 +240,15 @@ void EditPanel::keyPressEvent(QKeyEvent* event) {
 }
 
 bool EditPanel::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress) {
+        if (QPushButton* button = MnemonicButton(*static_cast<QKeyEvent*>(event))) {
+            if (event->type() == QEvent::KeyPress && button->isEnabled()) {
+                button->click();
+            }
+            event->accept();
+            return true;
+        }
+    }
     // Enter in the comment confirms like everywhere in the panel; Ctrl+Enter
     // or Shift+Enter starts a new line of the comment.
     if (watched == comment_box_ && event->type() == QEvent::KeyPress) {

@@ -45,10 +45,13 @@ class EditPanel : public QGroupBox {
     void Closed(const tallimo::EditResult& result);
 
   protected:
+    bool event(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    // The button whose "&" letter is typed with Alt, if any.
+    QPushButton* MnemonicButton(const QKeyEvent& key) const;
     void OnAction(int index);
     void Close(const EditResult& result);
     // A name that is not in a list (a file may hold one) is shown as an

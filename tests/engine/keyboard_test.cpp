@@ -64,10 +64,11 @@ INSTANTIATE_TEST_SUITE_P(
         KeyboardCase{"% key", 192, 0, Op, 4, 0}, KeyboardCase{"Y", 89, 0, Op, 5, 0},
         KeyboardCase{"L", 76, 0, Op, 6, 0},
         KeyboardCase{"enter", 13, 0, static_cast<int>(Key::Equals), 0, 0},
-        KeyboardCase{"E", 69, 0, Fn, 0, 0}, KeyboardCase{"F", 70, 0, Fn, 1, 0},
-        KeyboardCase{"; key", 190, 0, Fn, 2, 1}, KeyboardCase{"shift ; key", 190, 1, Fn, 2, 2},
-        KeyboardCase{"R", 82, 0, Fn, 3, 0}, KeyboardCase{"C", 67, 0, Fn, 4, 0},
-        KeyboardCase{"shift C", 67, 1, Fn, 4, 0},
+        KeyboardCase{"= key", 187, 0, static_cast<int>(Key::Equals), 0, 0},
+        KeyboardCase{"shift = key is +", 187, 1, Op, 0, 0}, KeyboardCase{"E", 69, 0, Fn, 0, 0},
+        KeyboardCase{"F", 70, 0, Fn, 1, 0}, KeyboardCase{"; key", 190, 0, Fn, 2, 1},
+        KeyboardCase{"shift ; key", 190, 1, Fn, 2, 2}, KeyboardCase{"R", 82, 0, Fn, 3, 0},
+        KeyboardCase{"C", 67, 0, Fn, 4, 0}, KeyboardCase{"shift C", 67, 1, Fn, 4, 0},
         KeyboardCase{"ctrl C is the menu's", 67, 2, kNone, 0, 0},
         KeyboardCase{"ctrl shift C", 67, 3, Fn, 4, 0}, KeyboardCase{"K", 75, 0, Fn, 5, 0},
         KeyboardCase{"I", 73, 0, Fn, 6, 0}, KeyboardCase{"N", 78, 0, Fn, 7, 1},
@@ -89,7 +90,7 @@ INSTANTIATE_TEST_SUITE_P(
         KeyboardCase{"alt alone", 55, 4, kNone, 0, 0},
         KeyboardCase{"altgr (ctrl alt)", 55, 6, D, 7, 0}, KeyboardCase{"alt shift", 55, 5, D, 7, 0},
         KeyboardCase{"V", 86, 0, kNone, 0, 0}, KeyboardCase{"F7", 118, 0, kNone, 0, 0},
-        KeyboardCase{"main + (not in table)", 187, 0, kNone, 0, 0}));
+        KeyboardCase{"ctrl = key", 187, 2, static_cast<int>(Key::Equals), 0, 0}));
 
 }  // namespace
 }  // namespace tallimo

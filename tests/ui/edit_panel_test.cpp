@@ -109,6 +109,23 @@ TEST_F(EditPanelTest, EachKindOfLineOpensItsOwnFramesAndFocus) {
     }
 }
 
+TEST_F(EditPanelTest, AltLettersPressThePanelButtonsBeforeTheMenus) {
+    Type("3+4=g");
+    OpenRow(1);
+    ASSERT_TRUE(panel->IsOpen());
+    QTest::keyClicks(panel->OperandBox(), "9");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_A, Qt::AltModifier);
+    ExpectClosed();
+    EXPECT_EQ(Shown(), "3; + 4; = 7; ") << "Annuler changes nothing";
+    EXPECT_EQ(QApplication::activePopupWidget(), nullptr) << "no menu opened";
+    OpenRow(1);
+    QTest::keyClick(panel->OperandBox(), Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(panel->OperandBox(), "9");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_O, Qt::AltModifier);
+    ExpectClosed();
+    EXPECT_EQ(Shown(), "3; + 9; = 12; ");
+}
+
 TEST_F(EditPanelTest, RefusedLineOrOperandShowsItsMessageAndTheCommentStays) {
     Type("3+4=5+cg");  // 3 | + 4 | = 7 | 5 | Annulation | open row
     OpenRow(4);        // the cancellation line

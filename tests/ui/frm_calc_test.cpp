@@ -2,14 +2,22 @@
 // keys of the keyboard (French layout), grid mode, the clipboard.
 #include <gtest/gtest.h>
 
+#include <QAccessible>
+#include <QAccessibleActionInterface>
 #include <QAction>
+#include <QHeaderView>
+#include <QScrollBar>
+#include <QStatusBar>
+#include <QWheelEvent>
 #include <QClipboard>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QTableView>
 #include <QTest>
+#include <set>
 
+#include "app/status_panel.h"
 #include "converter/ui/frm_hod.h"
 #include "dates/ui/frm_date.h"
 #include "grid/ui/calc_grid_model.h"
@@ -113,6 +121,12 @@ TEST_F(Window, FrenchLayoutKeysMapToTheKeypad) {
     Press(Qt::Key_8, Qt::AltModifier | Qt::ControlModifier, "8", 17);  // AltGr still maps
     WaitForKeys();
     EXPECT_EQ(Dial(), "8");
+    // Without a numeric pad: Shift+"=" types "+", "=" is equals.
+    Press(Qt::Key_Plus, Qt::ShiftModifier, "+", 21);
+    Press(Qt::Key_3, Qt::ShiftModifier, "3", 12);
+    Press(Qt::Key_Equal, {}, "=", 21);
+    WaitForKeys();
+    EXPECT_EQ(Dial(), "11");
 }
 
 TEST_F(Window, KeysTypedFasterThanThePauseKeepTheirOrder) {
@@ -183,8 +197,9 @@ TEST_F(Window, GridModeNeedsLinesAndNoCalculation) {
     Keys({KeyId::Chiffre4, KeyId::Egal, KeyId::Grille});
     ASSERT_TRUE(window.InGridMode());
     EXPECT_NE(grid_key->Picture(), calculator_face);
-    EXPECT_TRUE(window.GridView()->isEnabled());
+    EXPECT_TRUE(window.GridView()->InputEnabled());
     EXPECT_EQ(window.focusWidget(), window.GridView());
+    EXPECT_EQ(window.GridView()->CurrentRow(), 2) << "the last recorded line";
     EXPECT_FALSE(window.KeyControl(KeyId::Chiffre3)->isVisible());
     EXPECT_TRUE(grid_key->isVisible());
     EXPECT_FALSE(window.findChild<QMenu*>("mnuPrin0")->isEnabled());
@@ -203,7 +218,7 @@ TEST_F(Window, GridModeNeedsLinesAndNoCalculation) {
     QTest::keyClick(window.GridView(), Qt::Key_G);
     EXPECT_FALSE(window.InGridMode());
     EXPECT_EQ(grid_key->Picture(), calculator_face);
-    EXPECT_FALSE(window.GridView()->isEnabled());
+    EXPECT_FALSE(window.GridView()->InputEnabled());
     EXPECT_TRUE(window.KeyControl(KeyId::Chiffre3)->isVisible());
     EXPECT_TRUE(window.findChild<QMenu*>("mnuPrin0")->isEnabled());
 }
@@ -334,6 +349,119 @@ TEST_F(Window, NewLinesScrollIntoView) {
     QTableView* view = window.GridView();
     const QModelIndex open = view->model()->index(window.Grid().GridLine(), 0);
     EXPECT_TRUE(view->viewport()->rect().contains(view->visualRect(open)));
+}
+
+TEST_F(Window, GridScrollsButTakesNoInputInCalculatorMode) {
+    for (int i = 0; i < 60; ++i) {
+        Click(KeyId::Chiffre1);
+        Click(KeyId::Operateur0);
+    }
+    CalcGridView* view = window.GridView();
+    QScrollBar* bar = view->verticalScrollBar();
+    ASSERT_EQ(bar->value(), bar->maximum()) << "the newest line in view";
+    EXPECT_FALSE(view->horizontalScrollBar()->isVisible()) << "the columns fit";
+    QWheelEvent wheel(QPointF(20, 20), view->viewport()->mapToGlobal(QPointF(20, 20)), {},
+                      QPoint(0, 120), Qt::NoButton, {}, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(view->viewport(), &wheel);
+    EXPECT_LT(bar->value(), bar->maximum()) << "the wheel reads the history";
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, QPoint(20, 20));
+    EXPECT_FALSE(view->selectionModel()->hasSelection());
+    EXPECT_NE(QApplication::focusWidget(), view);
+    Keys({KeyId::Chiffre2, KeyId::Operateur0});
+    EXPECT_EQ(Dial(), "62");
+    EXPECT_EQ(bar->value(), bar->maximum()) << "a new line brings the end back";
+}
+
+TEST_F(Window, EnteringGridModeShowsTheLastLine) {
+    for (int i = 0; i < 40; ++i) {
+        Keys({KeyId::Chiffre1, KeyId::Operateur0});
+    }
+    Click(KeyId::Egal);
+    window.GridView()->scrollToTop();
+    Click(KeyId::Grille);
+    ASSERT_TRUE(window.InGridMode());
+    const int last = window.Grid().GridLine() - 1;
+    EXPECT_EQ(window.GridView()->CurrentRow(), last);
+    const QRect shown = window.GridView()->viewport()->rect();
+    EXPECT_TRUE(shown.contains(window.GridView()->visualRect(window.GridView()->currentIndex())));
+}
+
+TEST_F(Window, StatusPanelsNeverCutANumberSilently) {
+    host.dialogs.otherwise = "2";
+    window.Run(MenuCommand::BlankGrid);
+    // 1,5 ^ 1728 (about 1,9E+304) in memory 4, 12,5 in memory 1.
+    for (KeyId key : {KeyId::Chiffre1, KeyId::Decimal, KeyId::Chiffre5, KeyId::Operateur5,
+                      KeyId::Chiffre1, KeyId::Chiffre7, KeyId::Chiffre2, KeyId::Chiffre8,
+                      KeyId::Egal}) {
+        Click(key);
+    }
+    Click(KeyId::Mem3);
+    Keys({KeyId::Chiffre1, KeyId::Chiffre2, KeyId::Decimal, KeyId::Chiffre5, KeyId::Mem0});
+    StatusPanel* m4 = window.MemoryPanel(3);
+    const QString full = m4->text();
+    ASSERT_TRUE(full.startsWith("M4: ") && full.contains("E+304")) << full.toStdString();
+    EXPECT_EQ(m4->toolTip(), full);
+    EXPECT_EQ(m4->accessibleName(), full);
+    window.resize(window.minimumSize());
+    QApplication::processEvents();
+    // The panels share the width: the short text whole, the long one
+    // marked as shortened, and inside its panel.
+    EXPECT_EQ(window.MemoryPanel(0)->ShownText(), "M1: 12,5");
+    EXPECT_TRUE(m4->ShownText().endsWith(QChar(0x2026))) << m4->ShownText().toStdString();
+    EXPECT_LE(m4->fontMetrics().horizontalAdvance(m4->ShownText()), m4->contentsRect().width());
+    window.resize(window.minimumWidth() + 600, window.height());
+    QApplication::processEvents();
+    EXPECT_EQ(m4->ShownText(), full);
+}
+
+TEST_F(Window, ALargerWindowGivesTheGridTheRoom) {
+    const QSize designed = window.size();
+    const QRect grid = window.GridView()->geometry();
+    const QPoint seven = window.KeyControl(KeyId::Chiffre7)->pos();
+    window.resize(designed.width() - 100, designed.height() - 100);
+    EXPECT_EQ(window.size(), designed) << "never smaller than designed";
+    window.resize(designed + QSize(300, 200));
+    QApplication::processEvents();
+    EXPECT_EQ(window.GridView()->geometry().size(), grid.size() + QSize(300, 200));
+    EXPECT_EQ(window.GridView()->geometry().topLeft(), grid.topLeft());
+    EXPECT_EQ(window.KeyControl(KeyId::Chiffre7)->pos(), seven);
+    const QHeaderView* columns = window.GridView()->horizontalHeader();
+    EXPECT_LE(columns->length(), window.GridView()->viewport()->width());
+    EXPECT_GT(columns->sectionSize(1), 200) << "the value column takes the width";
+}
+
+TEST_F(Window, ScreenReadersNameAndPressEveryKey) {
+    std::set<QString> names;
+    for (int i = 0; i < kKeyCount; ++i) {
+        KstGdiCtl* control = window.KeyControl(KeyAt(i));
+        QAccessibleInterface* key = QAccessible::queryAccessibleInterface(control);
+        ASSERT_NE(key, nullptr);
+        EXPECT_EQ(key->role(), QAccessible::Button) << i;
+        const QString name = key->text(QAccessible::Name);
+        EXPECT_FALSE(name.isEmpty()) << i;
+        names.insert(name);
+        EXPECT_EQ(key->text(QAccessible::Description), control->toolTip()) << i;
+    }
+    EXPECT_EQ(names.size(), static_cast<std::size_t>(kKeyCount)) << "every name tells its key";
+    EXPECT_TRUE(names.count("Racine carrée") && names.count("Plus") && names.count("7"));
+
+    auto press = [](KstGdiCtl* control) {
+        QAccessibleInterface* key = QAccessible::queryAccessibleInterface(control);
+        key->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    };
+    press(window.KeyControl(KeyId::Chiffre9));
+    press(window.KeyControl(KeyId::Fonction3));
+    EXPECT_EQ(Dial(), "3");
+    QAccessibleInterface* dial = QAccessible::queryAccessibleInterface(window.Dial());
+    EXPECT_EQ(dial->text(QAccessible::Name), "3");
+    QAccessibleInterface* panel = QAccessible::queryAccessibleInterface(window.MemoryPanel(2));
+    EXPECT_EQ(panel->text(QAccessible::Name), "M3: 0");
+    const QAbstractItemModel* model = window.GridView()->model();
+    QStringList columns;
+    for (int c = 0; c < model->columnCount(); ++c) {
+        columns << model->headerData(c, Qt::Horizontal).toString();
+    }
+    EXPECT_EQ(columns.join(","), "Opération,Valeur,Commentaire,Décimales");
 }
 
 }  // namespace
