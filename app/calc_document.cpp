@@ -52,15 +52,21 @@ void CalcDocument::Open(QWidget* owner) {
     if (dialog.ShowOpen() == 0) {
         return;
     }
-    last_folder_ = QFileInfo(dialog.FileName).absolutePath();
-    ParsedFile file = LoadCalculationFile(QFile::encodeName(dialog.FileName).toStdString());
+    OpenPath(dialog.FileName);
+}
+
+bool CalcDocument::OpenPath(const QString& path) {
+    const QFileInfo info(path);
+    last_folder_ = info.absolutePath();
+    ParsedFile file = LoadCalculationFile(QFile::encodeName(path).toStdString());
     if (file.error != FileError::None) {
         host_.ShowMessage(FileErrorMessage(file.error));
-        return;
+        return false;
     }
     grid_.Reset(std::move(file.lines));
     engine_.ContinueFromLastLine();
-    file_title_ = dialog.FileTitle();
+    file_title_ = info.fileName();
+    return true;
 }
 
 void CalcDocument::Save(QWidget* owner) {

@@ -247,6 +247,14 @@ void FrmCalc::Run(MenuCommand command) {
     setWindowTitle(document_.Caption());
 }
 
+void FrmCalc::OpenFile(const QString& path) {
+    if (document_.OpenPath(path)) {
+        RefreshFromEngine();
+        setWindowTitle(document_.Caption());
+        grid_view_->scrollToBottom();
+    }
+}
+
 void FrmCalc::ApplyColors(ColorValue color1, ColorValue color2, ColorValue color3,
                           ColorValue color4, ColorValue color5) {
     for (KstGdiCtl* control : keys_) {

@@ -44,6 +44,8 @@ class FrmCalc : public QMainWindow {
     // Carries out a menu command at once. The menus and their shortcuts
     // queue it behind the keys typed before it.
     void Run(MenuCommand command);
+    // Opens a calculation file as "Ouvrir" does, without the dialog.
+    void OpenFile(const QString& path);
 
     const CalcDocument& Document() const { return document_; }
     const CalcEngine& Engine() const { return document_.Engine(); }

@@ -19,5 +19,10 @@ int main(int argc, char* argv[]) {
     tallimo::QtHost host;
     tallimo::FrmCalc window(host);
     window.show();
+    // "tallimo fichier.dat" opens the file, as the file manager does.
+    const QStringList arguments = QApplication::arguments();
+    if (arguments.size() > 1) {
+        window.OpenFile(arguments.at(1));
+    }
     return QApplication::exec();
 }

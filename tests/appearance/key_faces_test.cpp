@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cctype>
 #include <map>
 #include <regex>
 #include <string>
@@ -76,7 +77,18 @@ TEST_P(KeyFaces, MatchTheStrokeTableFreshPressedAndReleased) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(AllKeypadKeys, KeyFaces, ::testing::Range(0, kKeypadKeyCount));
+// Named after the key's control, "imaChiffre7", "imaOpérateur0" (without
+// its accent, which test names cannot hold).
+INSTANTIATE_TEST_SUITE_P(AllKeypadKeys, KeyFaces, ::testing::Range(0, kKeypadKeyCount),
+                         [](const ::testing::TestParamInfo<int>& info) {
+                             std::string name;
+                             for (const char c : ObjectName(KeyAt(info.param))) {
+                                 if (std::isalnum(static_cast<unsigned char>(c))) {
+                                     name += c;
+                                 }
+                             }
+                             return name;
+                         });
 
 struct GridKeyCase {
     GridMode mode;

@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QStandardPaths>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -111,6 +112,33 @@ TEST_F(FileMenu, BadFilesLeaveEverythingAsItWas) {
         "Une erreur s'est produite lors de l'ouverture du fichier.",
         "Une erreur s'est produite lors de l'ouverture du fichier."};
     EXPECT_EQ(host.dialogs.messages, expected);
+}
+
+TEST_F(FileMenu, AFileNamedAtStartOpensWithoutADialogAndShowsItsEnd) {
+    QByteArray bytes =
+        "\"Kestrone Application Virelle\"\r\n\"1.5.0\"\r\n0,\"\",\"1\",\"\",\"\"\r\n";
+    for (int i = 0; i < 60; ++i) {
+        bytes += "0,\"+\",\"1\",\"\",\"\"\r\n";
+    }
+    WriteFile("long.dat", bytes);
+    window.OpenFile(Path("absent.dat"));
+    EXPECT_EQ(
+        host.dialogs.messages,
+        std::vector<std::string>{"Une erreur s'est produite lors de l'ouverture du fichier."});
+    EXPECT_EQ(window.windowTitle(), "Tallimo");
+    window.OpenFile(Path("long.dat"));
+    EXPECT_TRUE(host.file_requests.empty());
+    EXPECT_EQ(window.windowTitle(), "Tallimo - long.dat");
+    EXPECT_EQ(window.Grid().GridLine(), 61);
+    const QTableView* view = window.GridView();
+    const QModelIndex open = view->model()->index(window.Grid().GridLine(), 0);
+    EXPECT_TRUE(view->viewport()->rect().contains(view->visualRect(open)))
+        << "the last line and the open row are in view";
+    answer = Path("long.dat");
+    window.Run(MenuCommand::BlankGrid);
+    window.GridView()->scrollToTop();
+    Open(window);
+    EXPECT_TRUE(view->viewport()->rect().contains(view->visualRect(open)));
 }
 
 TEST_F(FileMenu, EmptyFileAndCancelledLastLine) {

@@ -5,16 +5,16 @@
 #include <QAccessible>
 #include <QAccessibleActionInterface>
 #include <QAction>
-#include <QHeaderView>
-#include <QScrollBar>
-#include <QStatusBar>
-#include <QWheelEvent>
 #include <QClipboard>
+#include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
+#include <QScrollBar>
+#include <QStatusBar>
 #include <QTableView>
 #include <QTest>
+#include <QWheelEvent>
 #include <set>
 
 #include "app/status_panel.h"
@@ -390,9 +390,9 @@ TEST_F(Window, StatusPanelsNeverCutANumberSilently) {
     host.dialogs.otherwise = "2";
     window.Run(MenuCommand::BlankGrid);
     // 1,5 ^ 1728 (about 1,9E+304) in memory 4, 12,5 in memory 1.
-    for (KeyId key : {KeyId::Chiffre1, KeyId::Decimal, KeyId::Chiffre5, KeyId::Operateur5,
-                      KeyId::Chiffre1, KeyId::Chiffre7, KeyId::Chiffre2, KeyId::Chiffre8,
-                      KeyId::Egal}) {
+    for (KeyId key :
+         {KeyId::Chiffre1, KeyId::Decimal, KeyId::Chiffre5, KeyId::Operateur5, KeyId::Chiffre1,
+          KeyId::Chiffre7, KeyId::Chiffre2, KeyId::Chiffre8, KeyId::Egal}) {
         Click(key);
     }
     Click(KeyId::Mem3);
