@@ -31,6 +31,9 @@ QString CalcDocument::Caption() const {
 }
 
 void CalcDocument::BlankGrid() {
+    if (grid_.GridLine() > 0) {
+        history_.Record(Now());
+    }
     engine_.BlankGrid();
     file_title_.clear();
 }
@@ -63,6 +66,7 @@ bool CalcDocument::OpenPath(const QString& path) {
         host_.ShowMessage(FileErrorMessage(file.error));
         return false;
     }
+    history_.Record(Now());
     grid_.Reset(std::move(file.lines));
     engine_.ContinueFromLastLine();
     file_title_ = info.fileName();
@@ -100,12 +104,78 @@ void CalcDocument::Save(QWidget* owner) {
 }
 
 int CalcDocument::RemoveCancelled() {
-    return RemoveCancelledCalculations(grid_, engine_.State());
+    if (!CanRemoveCancelledCalculations(grid_, engine_.State())) {
+        return 0;
+    }
+    TapeState before = Now();
+    const int removed = RemoveCancelledCalculations(grid_, engine_.State());
+    if (removed > 0) {
+        history_.Record(std::move(before));
+    }
+    return removed;
+}
+
+void CalcDocument::Press(const KeyPress& key) {
+    engine_.Press(key);
+    history_.ForgetRedo();
+}
+
+bool CalcDocument::Paste(std::string_view text) {
+    history_.ForgetRedo();
+    return engine_.Paste(text);
+}
+
+void CalcDocument::BeginLineEdit() {
+    edit_before_ = Now();
 }
 
 void CalcDocument::FinishLineEdit(const EditResult& result) {
     if (result.show_x || result.follow_value) {
         engine_.FollowValue(result.follow_value.value_or(std::string()));
+    }
+    if (edit_before_ && !edit_before_->lines.Matches(grid_.Rows())) {
+        history_.Record(std::move(*edit_before_));
+    }
+    edit_before_.reset();
+}
+
+TapeState CalcDocument::Now() const {
+    return {LineSnapshot(grid_.Rows(), history_.Base()), engine_.Snapshot(),
+            file_title_.toStdString()};
+}
+
+void CalcDocument::Restore(const TapeState& state) {
+    std::vector<CalcLine> lines = state.lines.Lines();
+    CalcLine open;
+    if (!lines.empty()) {
+        open = std::move(lines.back());
+        lines.pop_back();
+    }
+    grid_.Reset(std::move(lines));
+    if (open != CalcLine{}) {
+        grid_.SetRow(grid_.GridLine(), std::move(open));
+    }
+    engine_.Restore(state.engine);
+    file_title_ = QString::fromStdString(state.file_title);
+}
+
+bool CalcDocument::CanUndo() const {
+    return history_.CanUndo() && !engine_.State().OperatorPending;
+}
+
+bool CalcDocument::CanRedo() const {
+    return history_.CanRedo() && !engine_.State().OperatorPending;
+}
+
+void CalcDocument::Undo() {
+    if (CanUndo()) {
+        Restore(*history_.Undo(Now()));
+    }
+}
+
+void CalcDocument::Redo() {
+    if (CanRedo()) {
+        Restore(*history_.Redo(Now()));
     }
 }
 

@@ -6,9 +6,12 @@
 #pragma once
 
 #include <QString>
+#include <optional>
+#include <string_view>
 
 #include "engine/calc_engine.h"
 #include "grid/calc_grid.h"
+#include "gridwork/grid_history.h"
 #include "gridwork/line_edit.h"
 
 class QWidget;
@@ -52,14 +55,33 @@ class CalcDocument {
     // calculation is in progress. Returns the number of lines removed.
     int RemoveCancelled();
 
+    // A keypad key: the calculator records the step. What was undone can
+    // no longer be redone then.
+    void Press(const KeyPress& key);
+    bool Paste(std::string_view text);
+
+    // The edit panel opened a line: the tape as it is now is what undo
+    // brings back if the edit changes it.
+    void BeginLineEdit();
     // After the edit panel closed: the calculator goes on from the edited
     // grid where the edit says so.
     void FinishLineEdit(const EditResult& result);
+
+    // "Annuler la modification" and "Rétablir": the lines, the calculator
+    // and the file name as they were before the change undone (after the
+    // change redone). Neither while a calculation is in progress.
+    bool CanUndo() const;
+    bool CanRedo() const;
+    void Undo();
+    void Redo();
 
   private:
     // The folder the file dialogs start in: the last one used, else the
     // user's documents.
     QString DialogFolder() const;
+
+    TapeState Now() const;
+    void Restore(const TapeState& state);
 
     Host& host_;
     CalcGrid grid_;
@@ -67,6 +89,8 @@ class CalcDocument {
     LineEditor editor_;
     QString file_title_;  // empty until a file is opened or saved
     QString last_folder_;
+    GridHistory history_;
+    std::optional<TapeState> edit_before_;
 };
 
 }  // namespace tallimo

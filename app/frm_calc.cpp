@@ -82,6 +82,8 @@ FrmCalc::FrmCalc(Host& host, QWidget* parent)
     connect(grid_view_, &CalcGridView::OpenLineRequested, this, &FrmCalc::OpenLine);
     connect(grid_view_, &CalcGridView::StoreInMemoryRequested, this, &FrmCalc::StoreInMemory);
     connect(grid_view_, &CalcGridView::GridKeyPressed, this, &FrmCalc::ToggleGridMode);
+    connect(grid_view_, &CalcGridView::UndoKeyPressed, this,
+            [this](bool redo) { QueueCommand(redo ? MenuCommand::Redo : MenuCommand::Undo); });
 
     CreateMenus();
     CreateKeys();
@@ -137,9 +139,13 @@ bool FrmCalc::IsBuilt(MenuCommand command) {
         case MenuCommand::Print:
         case MenuCommand::PrintPreview:
         case MenuCommand::RemoveCancelled:
+        case MenuCommand::Undo:
+        case MenuCommand::Redo:
         case MenuCommand::Converter:
         case MenuCommand::DateCalculator:
             return true;
+        case MenuCommand::ReopenLastGrid:
+        case MenuCommand::ExportForSpreadsheet:
         case MenuCommand::CustomiseColors:
         case MenuCommand::Help:
         case MenuCommand::About:
@@ -155,17 +161,23 @@ void FrmCalc::CreateMenus() {
         menus_.push_back(menu);
     }
     for (const MenuCommandInfo& info : MenuCommands()) {
-        QAction* action =
-            menus_[static_cast<std::size_t>(info.menu)]->addAction(Text(info.caption));
+        QMenu* menu = menus_[static_cast<std::size_t>(info.menu)];
+        // The items that the original menus did not have come after a line.
+        if (info.command == MenuCommand::ReopenLastGrid || info.command == MenuCommand::Undo) {
+            menu->addSeparator();
+        }
+        QAction* action = menu->addAction(Text(info.caption));
         action->setObjectName(Text(info.object_name));
-        action->setShortcut(QKeySequence(Text(info.shortcut)));
+        QList<QKeySequence> shortcuts;
+        for (const QString& text : Text(info.shortcut).split(u'|', Qt::SkipEmptyParts)) {
+            shortcuts.append(QKeySequence(text));
+        }
+        action->setShortcuts(shortcuts);
         // Items whose windows are not built yet stay visible but
         // unavailable.
         action->setEnabled(IsBuilt(info.command));
         const MenuCommand command = info.command;
-        connect(action, &QAction::triggered, this, [this, command] {
-            queue_.Push({{}, [this, command] { Run(command); }});
-        });
+        connect(action, &QAction::triggered, this, [this, command] { QueueCommand(command); });
         actions_.push_back(action);
     }
 }
@@ -231,6 +243,13 @@ void FrmCalc::Run(MenuCommand command) {
             break;
         case MenuCommand::RemoveCancelled:
             RemoveCancelled();
+            break;
+        case MenuCommand::Undo:
+        case MenuCommand::Redo:
+            UndoOrRedo(command);
+            break;
+        case MenuCommand::ReopenLastGrid:
+        case MenuCommand::ExportForSpreadsheet:
             break;
         case MenuCommand::Converter:
             OpenConverter(converter_, host_, this);
@@ -318,6 +337,10 @@ void FrmCalc::ToggleGridMode() {
     }
 }
 
+void FrmCalc::QueueCommand(MenuCommand command) {
+    queue_.Push({{}, [this, command] { Run(command); }});
+}
+
 void FrmCalc::QueueKey(KeyId key, int button, bool show_pressed) {
     KeyPressQueue::Step step;
     if (show_pressed) {
@@ -334,12 +357,14 @@ void FrmCalc::RunKey(KeyId key, int button) {
         return;
     }
     ReleaseLook(*keys_[static_cast<std::size_t>(key)]);
-    document_.Engine().Press(*press);
+    document_.Press(*press);
     RefreshFromEngine();
 }
 
 void FrmCalc::RefreshFromEngine() {
     dial_->setText(QString::fromStdString(Engine().Display()));
+    MenuItem(MenuCommand::Undo)->setEnabled(document_.CanUndo());
+    MenuItem(MenuCommand::Redo)->setEnabled(document_.CanRedo());
     for (int i = 0; i < kMemoryCount; ++i) {
         memory_panels_[static_cast<std::size_t>(i)]->SetFullText(
             QString::fromStdString(Engine().MemoryStatusText(i)));
@@ -347,6 +372,12 @@ void FrmCalc::RefreshFromEngine() {
 }
 
 void FrmCalc::keyPressEvent(QKeyEvent* event) {
+    // Undo and redo whatever the menus' state: their items' shortcuts do not
+    // reach a disabled menu.
+    if (const auto redo = UndoKey(*event)) {
+        QueueCommand(*redo ? MenuCommand::Redo : MenuCommand::Undo);
+        return;
+    }
     if (!InGridMode()) {
         if (const auto vkey = TranslateKeyEvent(*event)) {
             if (const auto action = MapKeyboardKey(vkey->code, vkey->mask)) {
@@ -376,6 +407,7 @@ void FrmCalc::OpenLine(int row) {
         return;
     }
     if (edit_panel_->StartLineEdit(row)) {
+        document_.BeginLineEdit();
         grid_view_->setEnabled(false);
     }
 }
@@ -401,6 +433,30 @@ void FrmCalc::StoreInMemory(int memory, int row) {
     }
 }
 
+void FrmCalc::UndoOrRedo(MenuCommand command) {
+    // Never under a line being edited.
+    if (edit_panel_ != nullptr && edit_panel_->IsOpen()) {
+        return;
+    }
+    if (command == MenuCommand::Undo) {
+        document_.Undo();
+    } else {
+        document_.Redo();
+    }
+    if (InGridMode()) {
+        if (Grid().GridLine() == 0) {
+            // Nothing left to edit: back to the keypad.
+            ToggleGridMode();
+        } else {
+            const QModelIndex last = model_->index(Grid().GridLine() - 1, 0);
+            grid_view_->setCurrentIndex(last);
+            grid_view_->scrollTo(last);
+        }
+    } else {
+        grid_view_->scrollToBottom();
+    }
+}
+
 void FrmCalc::RemoveCancelled() {
     if (!CanRemoveCancelledCalculations(Grid(), Engine().State())) {
         return;
@@ -420,7 +476,7 @@ void FrmCalc::CopyDisplay() {
 void FrmCalc::PasteNumber() {
     const QString text = QGuiApplication::clipboard()->text();
     if (!text.isEmpty()) {
-        document_.Engine().Paste(text.toStdString());
+        document_.Paste(text.toStdString());
     }
 }
 

@@ -85,6 +85,7 @@ class FrmCalc : public QMainWindow {
     void DrawKeypad();
     void ToggleGridMode();
     void QueueKey(KeyId key, int button, bool show_pressed);
+    void QueueCommand(MenuCommand command);
     // The key's action, after its released look.
     void RunKey(KeyId key, int button);
     void RefreshFromEngine();
@@ -93,6 +94,7 @@ class FrmCalc : public QMainWindow {
     void OnEditClosed(const EditResult& result);
     void StoreInMemory(int memory, int row);
     void RemoveCancelled();
+    void UndoOrRedo(MenuCommand command);
     void CopyDisplay();
     void PasteNumber();
 

@@ -8,25 +8,30 @@ namespace tallimo {
 namespace {
 
 constexpr std::array<MenuInfo, 5> kMenus = {{
-    {"mnuPrin0", "&Fichier"},
-    {"mnuPrin1", "&Edition"},
-    {"mnuPrin2", "&Affichage"},
-    {"mnuPrin3", "&Personnaliser"},
-    {"mnuPrin4", "&?"},
+    {"mnuPrin0", "&Fichier", false},
+    {"mnuPrin1", "&Edition", false},
+    {"mnuPrin2", "&Affichage", true},
+    {"mnuPrin3", "&Personnaliser", true},
+    {"mnuPrin4", "&?", true},
 }};
 
-// Grid mode keeps the file and edit commands away from a grid whose lines
-// are being edited; the other windows may open at any time.
-constexpr std::array<MenuCommandInfo, 14> kCommands = {{
+// The other windows may open at any time. Undo and redo work in grid mode
+// too, from the grid's keys, and the items added to the original menus come
+// after the original items.
+constexpr std::array<MenuCommandInfo, 18> kCommands = {{
     {MenuCommand::BlankGrid, 0, "mnuFich0", "Grille vierge", "Ctrl+G", false},
     {MenuCommand::Open, 0, "mnuFich1", "Ouvrir", "Ctrl+O", false},
     {MenuCommand::Save, 0, "mnuFich2", "Enregistrer", "Ctrl+S", false},
     {MenuCommand::Print, 0, "mnuFich3", "Imprimer", "Ctrl+P", false},
     {MenuCommand::PrintPreview, 0, "mnuFichApercu", "Aperçu avant impression", "", false},
     {MenuCommand::Quit, 0, "mnuFich4", "Quitter", "Ctrl+Q", false},
+    {MenuCommand::ReopenLastGrid, 0, "mnuFichDerniere", "Rouvrir la dernière grille", "", false},
+    {MenuCommand::ExportForSpreadsheet, 0, "mnuFichExport", "Exporter pour un tableur…", "", false},
     {MenuCommand::Copy, 1, "mnuEdit0", "Copier", "Ctrl+C", false},
     {MenuCommand::Paste, 1, "mnuEdit1", "Coller", "Ctrl+V", false},
     {MenuCommand::RemoveCancelled, 1, "mnuEdit2", "Supprimer les calculs annulés", "", false},
+    {MenuCommand::Undo, 1, "mnuEditAnnuler", "Annuler la modification", "Ctrl+Z", true},
+    {MenuCommand::Redo, 1, "mnuEditRetablir", "Rétablir", "Ctrl+Y|Ctrl+Shift+Z", true},
     {MenuCommand::Converter, 2, "mnuAffich0", "Convertisseur HOD", "", true},
     {MenuCommand::DateCalculator, 2, "mnuAffich1", "Calculateur de dates", "", true},
     {MenuCommand::CustomiseColors, 3, "mnuPersonnalisé0", "Personnaliser les couleurs", "", true},
@@ -51,9 +56,7 @@ const MenuCommandInfo& CommandInfo(MenuCommand command) {
 }
 
 bool MenuAllowedInGridMode(int menu) {
-    return std::any_of(kCommands.begin(), kCommands.end(), [menu](const MenuCommandInfo& info) {
-        return info.menu == menu && info.allowed_in_grid_mode;
-    });
+    return kMenus.at(static_cast<std::size_t>(menu)).enabled_in_grid_mode;
 }
 
 }  // namespace tallimo

@@ -16,9 +16,13 @@ enum class MenuCommand {
     Print,
     PrintPreview,
     Quit,
+    ReopenLastGrid,
+    ExportForSpreadsheet,
     Copy,
     Paste,
     RemoveCancelled,
+    Undo,
+    Redo,
     Converter,
     DateCalculator,
     CustomiseColors,
@@ -30,6 +34,9 @@ enum class MenuCommand {
 struct MenuInfo {
     std::string_view object_name;  // "mnuPrin0"
     std::string_view caption;      // "&Fichier"
+    // Grid mode keeps the file and edit menus away from a grid whose lines
+    // are being edited.
+    bool enabled_in_grid_mode;
 };
 
 struct MenuCommandInfo {
@@ -37,7 +44,11 @@ struct MenuCommandInfo {
     int menu;                      // index of its menu in Menus()
     std::string_view object_name;  // "mnuFich0"
     std::string_view caption;
-    std::string_view shortcut;  // as Qt writes key sequences, "Ctrl+G"; empty for none
+    // As Qt writes key sequences, "Ctrl+G"; several separated by "|"; empty
+    // for none.
+    std::string_view shortcut;
+    // Whether the command runs in grid mode (by its shortcut where its menu
+    // is disabled).
     bool allowed_in_grid_mode;
 };
 
@@ -47,7 +58,6 @@ std::span<const MenuInfo> Menus();
 std::span<const MenuCommandInfo> MenuCommands();
 const MenuCommandInfo& CommandInfo(MenuCommand command);
 
-// A menu is available in grid mode when one of its commands is.
 bool MenuAllowedInGridMode(int menu);
 
 }  // namespace tallimo

@@ -115,6 +115,13 @@ void CalcEngine::ContinueFromLastLine() {
     Show(state_.X);
 }
 
+void CalcEngine::Restore(const EngineSnapshot& snapshot) {
+    const auto memories = state_.Memories;
+    state_ = snapshot.state;
+    state_.Memories = memories;
+    display_ = snapshot.display;
+}
+
 void CalcEngine::FollowValue(std::string_view value) {
     if (value != kCancellationText && value != kErrorText) {
         if (const std::optional<double> x = TextToNumber(value)) {

@@ -14,6 +14,13 @@ namespace tallimo {
 
 inline constexpr std::string_view kPiText = "3,1415926535897932384626433832795";
 
+// What the keypad goes on from: the state without the memories, and the
+// display's text.
+struct EngineSnapshot {
+    CalcState state;
+    std::string display;
+};
+
 class CalcEngine {
   public:
     CalcEngine(CalcGrid& grid, MessageSink& messages, TextPrompt& prompt);
@@ -49,6 +56,11 @@ class CalcEngine {
     // After an edit of the last chain: X follows a number value; the state
     // is not changed.
     void FollowValue(std::string_view value);
+
+    // For undo: the state and display now, and back to them. The memories
+    // are not part of it: they keep what the user stored.
+    EngineSnapshot Snapshot() const { return {state_, display_}; }
+    void Restore(const EngineSnapshot& snapshot);
 
   private:
     void AppendDigit(int digit);

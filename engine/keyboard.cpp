@@ -5,13 +5,14 @@ namespace tallimo {
 namespace {
 
 // The letters that, with Ctrl alone, are the menus' shortcuts: "Copier",
-// "Grille vierge", "Ouvrir", "Imprimer", "Quitter", "Enregistrer" and
-// "Coller". Alone, or with other modifiers, they keep their keypad meaning.
+// "Grille vierge", "Ouvrir", "Imprimer", "Quitter", "Enregistrer", "Coller",
+// "Rétablir" and "Annuler la modification". Alone, or with other modifiers,
+// they keep their keypad meaning.
 bool IsMenuShortcut(int code, int mask) {
     if (mask != kCtrlMask) {
         return false;
     }
-    for (const char letter : {'C', 'G', 'O', 'P', 'Q', 'S', 'V'}) {
+    for (const char letter : {'C', 'G', 'O', 'P', 'Q', 'S', 'V', 'Y', 'Z'}) {
         if (code == vk::kA + (letter - 'A')) {
             return true;
         }

@@ -8,6 +8,19 @@
 
 namespace tallimo {
 
+std::optional<bool> UndoKey(const QKeyEvent& event) {
+    const Qt::KeyboardModifiers modifiers =
+        event.modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier);
+    if (event.key() == Qt::Key_Z && modifiers == Qt::ControlModifier) {
+        return false;
+    }
+    if ((event.key() == Qt::Key_Y && modifiers == Qt::ControlModifier) ||
+        (event.key() == Qt::Key_Z && modifiers == (Qt::ControlModifier | Qt::ShiftModifier))) {
+        return true;
+    }
+    return std::nullopt;
+}
+
 CalcGridView::CalcGridView(QWidget* parent) : QTableView(parent) {
     setObjectName(QStringLiteral("flxCalc"));
     setAccessibleName(QStringLiteral("Grille de calculs"));
@@ -87,7 +100,9 @@ void CalcGridView::keyPressEvent(QKeyEvent* event) {
     const bool ctrl_only =
         (event->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier)) ==
         Qt::ControlModifier;
-    if (key == Qt::Key_G && !ctrl_only) {
+    if (const auto redo = UndoKey(*event)) {
+        emit UndoKeyPressed(*redo);
+    } else if (key == Qt::Key_G && !ctrl_only) {
         emit GridKeyPressed();
     } else if (key == Qt::Key_Return || key == Qt::Key_Enter) {
         if (CurrentRow() >= 0) {

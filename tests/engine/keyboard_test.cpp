@@ -90,6 +90,8 @@ INSTANTIATE_TEST_SUITE_P(
         KeyboardCase{"alt alone", 55, 4, kNone, 0, 0},
         KeyboardCase{"altgr (ctrl alt)", 55, 6, D, 7, 0}, KeyboardCase{"alt shift", 55, 5, D, 7, 0},
         KeyboardCase{"V", 86, 0, kNone, 0, 0}, KeyboardCase{"F7", 118, 0, kNone, 0, 0},
+        KeyboardCase{"ctrl Y is the menu's", 89, 2, kNone, 0, 0},
+        KeyboardCase{"ctrl shift Y stays x^y", 89, 3, Op, 5, 0},
         KeyboardCase{"ctrl = key", 187, 2, static_cast<int>(Key::Equals), 0, 0}));
 
 }  // namespace
