@@ -14,7 +14,7 @@ constexpr ColorValue kDialText = 0x000000;
 constexpr FiveColors kPredefined[] = {
     {SystemColor(15), SystemColor(18), SystemColor(15), kDialBack, kDialText},  // button
     {SystemColor(2), SystemColor(9), SystemColor(2), kDialBack, kDialText},     // caption
-    {SystemColor(3), SystemColor(19), SystemColor(3), kDialBack, kDialText},  // inactive caption
+    {SystemColor(3), SystemColor(19), SystemColor(3), kDialBack, kDialText},    // inactive caption
 };
 
 constexpr std::string_view kStyleCaptions[] = {"Style prédéfini 1", "Style prédéfini 2",

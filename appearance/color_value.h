@@ -23,8 +23,7 @@ inline constexpr int kSystemColorCount = 31;
 // An RGB colour (no bits above blue) or a reference to a system colour
 // above; anything else draws as black.
 constexpr bool IsDrawableColor(ColorValue c) {
-    return (c >= 0 && c <= 0xFFFFFF) ||
-           (c >= SystemColor(0) && c < SystemColor(kSystemColorCount));
+    return (c >= 0 && c <= 0xFFFFFF) || (c >= SystemColor(0) && c < SystemColor(kSystemColorCount));
 }
 
 }  // namespace tallimo

@@ -13,7 +13,9 @@ using testing::MemorySettingsStore;
 const std::vector<std::string> kStyle1Texts = {"-2147483633", "-2147483630", "-2147483633",
                                                "14737632", "0"};
 
-MemorySettingsStore StoreWith(std::initializer_list<std::pair<const char*, const char*>> values) {
+using Stored = std::vector<std::pair<std::string, std::string>>;
+
+MemorySettingsStore StoreWith(const Stored& values) {
     MemorySettingsStore store;
     for (const auto& [key, value] : values) {
         store.values[{"Colors", key}] = value;
@@ -31,7 +33,7 @@ std::vector<std::string> Texts(const FiveColors& colors) {
 
 struct LoadCase {
     const char* what;
-    std::initializer_list<std::pair<const char*, const char*>> stored;
+    Stored stored;
     int style;
     std::vector<std::string> colors;  // as stored texts
     std::vector<std::string> custom;  // what the personalisation window starts on
@@ -54,46 +56,55 @@ const std::vector<std::string> kStyle2 = {"-2147483646", "-2147483639", "-214748
                                           "0"};
 const std::vector<std::string> kStyle3 = {"-2147483645", "-2147483629", "-2147483645", "14737632",
                                           "0"};
-#define CUSTOM_KEYS \
-    {"Color1", "255"}, {"Color2", "-2147483646"}, {"Color3", "65280"}, {"Color4", "16711680"}, { \
-        "Color5", "12345"                                                                        \
-    }
+// The style and kCustom.
+Stored WithCustom(const std::string& style) {
+    return {{"Style", style},    {"Color1", "255"},      {"Color2", "-2147483646"},
+            {"Color3", "65280"}, {"Color4", "16711680"}, {"Color5", "12345"}};
+}
 
 INSTANTIATE_TEST_SUITE_P(
     Stores, Loading,
-    ::testing::Values(
-        LoadCase{"empty", {}, 1, kStyle1Texts, kStyle1Texts},
-        LoadCase{"style 2", {{"Style", "2"}}, 2, kStyle2, kStyle1Texts},
-        LoadCase{"style 3", {{"Style", "3"}, CUSTOM_KEYS}, 3, kStyle3, kCustom},
-        LoadCase{"custom", {{"Style", "4"}, CUSTOM_KEYS}, 4, kCustom, kCustom},
-        LoadCase{"custom never chosen", {{"Style", "4"}}, 4, kStyle1Texts, kStyle1Texts},
-        LoadCase{"spaces", {{"Style", " 4 "}, {"Color1", " 255"}}, 4,
-                 {"255", "-2147483630", "-2147483633", "14737632", "0"},
-                 {"255", "-2147483630", "-2147483633", "14737632", "0"}},
-        LoadCase{"style 0", {{"Style", "0"}, CUSTOM_KEYS}, 1, kStyle1Texts, kCustom},
-        LoadCase{"style 5", {{"Style", "5"}}, 1, kStyle1Texts, kStyle1Texts},
-        LoadCase{"style wraps to 4 in 32 bits", {{"Style", "4294967300"}}, 1, kStyle1Texts,
-                 kStyle1Texts},
-        LoadCase{"style text", {{"Style", "quatre"}}, 1, kStyle1Texts, kStyle1Texts},
-        LoadCase{"style 4.0", {{"Style", "4.0"}}, 1, kStyle1Texts, kStyle1Texts},
-        LoadCase{"style empty", {{"Style", ""}}, 1, kStyle1Texts, kStyle1Texts},
-        LoadCase{"damaged colours",
-                 {{"Style", "4"},
-                  {"Color1", "-1"},             // no system colour
-                  {"Color2", "16777216"},       // above white
-                  {"Color3", "-2147483617"},    // system colour 31, unknown
-                  {"Color4", "2147483648"},     // beyond 32 bits
-                  {"Color5", "0x00FF00"}},      // not decimal
-                 4, kStyle1Texts, kStyle1Texts},
-        LoadCase{"colour limits",
-                 {{"Style", "4"},
-                  {"Color1", "-2147483648"},  // system colour 0
-                  {"Color2", "-2147483618"},  // system colour 30
-                  {"Color3", "16777215"},     // white
-                  {"Color4", "0"},
-                  {"Color5", "-0"}},
-                 4, {"-2147483648", "-2147483618", "16777215", "0", "0"},
-                 {"-2147483648", "-2147483618", "16777215", "0", "0"}}),
+    ::testing::Values(LoadCase{"empty", {}, 1, kStyle1Texts, kStyle1Texts},
+                      LoadCase{"style 2", {{"Style", "2"}}, 2, kStyle2, kStyle1Texts},
+                      LoadCase{"style 3", WithCustom("3"), 3, kStyle3, kCustom},
+                      LoadCase{"custom", WithCustom("4"), 4, kCustom, kCustom},
+                      LoadCase{
+                          "custom never chosen", {{"Style", "4"}}, 4, kStyle1Texts, kStyle1Texts},
+                      LoadCase{"spaces",
+                               {{"Style", " 4 "}, {"Color1", " 255"}},
+                               4,
+                               {"255", "-2147483630", "-2147483633", "14737632", "0"},
+                               {"255", "-2147483630", "-2147483633", "14737632", "0"}},
+                      LoadCase{"style 0", WithCustom("0"), 1, kStyle1Texts, kCustom},
+                      LoadCase{"style 5", {{"Style", "5"}}, 1, kStyle1Texts, kStyle1Texts},
+                      LoadCase{"style wraps to 4 in 32 bits",
+                               {{"Style", "4294967300"}},
+                               1,
+                               kStyle1Texts,
+                               kStyle1Texts},
+                      LoadCase{"style text", {{"Style", "quatre"}}, 1, kStyle1Texts, kStyle1Texts},
+                      LoadCase{"style 4.0", {{"Style", "4.0"}}, 1, kStyle1Texts, kStyle1Texts},
+                      LoadCase{"style empty", {{"Style", ""}}, 1, kStyle1Texts, kStyle1Texts},
+                      LoadCase{"damaged colours",
+                               {{"Style", "4"},
+                                {"Color1", "-1"},           // no system colour
+                                {"Color2", "16777216"},     // above white
+                                {"Color3", "-2147483617"},  // system colour 31, unknown
+                                {"Color4", "2147483648"},   // beyond 32 bits
+                                {"Color5", "0x00FF00"}},    // not decimal
+                               4,
+                               kStyle1Texts,
+                               kStyle1Texts},
+                      LoadCase{"colour limits",
+                               {{"Style", "4"},
+                                {"Color1", "-2147483648"},  // system colour 0
+                                {"Color2", "-2147483618"},  // system colour 30
+                                {"Color3", "16777215"},     // white
+                                {"Color4", "0"},
+                                {"Color5", "-0"}},
+                               4,
+                               {"-2147483648", "-2147483618", "16777215", "0", "0"},
+                               {"-2147483648", "-2147483618", "16777215", "0", "0"}}),
     [](const auto& info) {
         std::string name = info.param.what;
         for (char& ch : name) {
