@@ -28,8 +28,11 @@ void CentreOnOwner(QWidget& dialog, const QWidget* owner) {
     owner = owner->window();
     const QScreen* screen = owner->screen();
     const QRect bounds = screen != nullptr ? screen->availableGeometry() : QRect();
-    if (const auto position =
-            CentredPosition(owner->frameGeometry(), dialog.frameGeometry().size(), bounds)) {
+    // A dialog not shown yet has no frame; it will get one like its owner's.
+    const QSize frame = dialog.isVisible() ? dialog.frameGeometry().size()
+                                           : dialog.size() + owner->frameGeometry().size() -
+                                                 owner->geometry().size();
+    if (const auto position = CentredPosition(owner->frameGeometry(), frame, bounds)) {
         dialog.move(*position);
     }
 }
