@@ -142,7 +142,8 @@ FrmConfig::FrmConfig(Host& host, QWidget* parent) : QDialog(parent), host_(host)
                            QStringLiteral("lblMenu%1").arg(i), QString::fromLatin1(menus[i]));
         item->SetForeColor(kMenuText);
         item->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-        item->setGeometry(TwipsRect(240 + 600 * i - 120, 0, 600, 375));
+        item->setGeometry(
+            TwipsRect(240 + 600 * i - 120, 0, 1200, 375));  // the text may run past the next left
     }
 
     preview_dial_ = Named(new ColorLabel(QStringLiteral("45,12"), preview),
