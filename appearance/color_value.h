@@ -17,4 +17,13 @@ constexpr bool IsSystemColor(ColorValue c) {
     return c < 0;
 }
 
+// The system colours the desktop's palette answers for: 0..30.
+inline constexpr int kSystemColorCount = 31;
+
+// An RGB colour (no bits above blue) or a reference to a system colour
+// above; anything else draws as black.
+constexpr bool IsDrawableColor(ColorValue c) {
+    return (c >= 0 && c <= 0xFFFFFF) || (c >= SystemColor(0) && c < SystemColor(kSystemColorCount));
+}
+
 }  // namespace tallimo

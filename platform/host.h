@@ -9,6 +9,8 @@
 #include <QStringList>
 #include <functional>
 
+#include "appearance/color_value.h"
+#include "appearance/settings_store.h"
 #include "engine/message_sink.h"
 
 class QObject;
@@ -43,6 +45,17 @@ struct PrintDialogRequest {
     int max_page = 0;
 };
 
+// A colour dialog, as ShowColorDialog prepares it.
+struct ColorDialogRequest {
+    QWidget* owner = nullptr;  // none: the active window
+    // Preselected only when it is an RGB colour above black; black and the
+    // system colours open with no preselection.
+    ColorValue initial = 0;
+};
+
+// What a colour dialog gives when the user cancels it.
+inline constexpr ColorValue kNoColorChosen = -1;
+
 enum class PrintDialogResult {
     Accepted,
     Cancelled,
@@ -69,6 +82,13 @@ class Host : public MessageSink, public TextPrompt {
     // whenever the page set-up changes or the pages are printed.
     virtual void ShowPrintPreview(QPrinter& printer, QWidget* owner, const QString& title,
                                   const std::function<void(QPrinter&)>& paint) = 0;
+
+    // The chosen RGB colour, or kNoColorChosen when the user cancelled. The
+    // dialog offers the custom colours defined earlier in the run.
+    virtual ColorValue ChooseColor(const ColorDialogRequest& request) = 0;
+
+    // The per-user settings store, for the whole run.
+    virtual SettingsStore& Settings() = 0;
 
     // Runs `action` once after `milliseconds`, on the user-interface thread,
     // unless `context` is destroyed first.

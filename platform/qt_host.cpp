@@ -1,6 +1,7 @@
 #include "platform/qt_host.h"
 
 #include <QApplication>
+#include <QColorDialog>
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
@@ -9,6 +10,10 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QTimer>
+
+#include "appearance/ui/system_colors.h"
+#include "platform/dialog_centring.h"
+#include "platform/qt_settings_store.h"
 
 namespace tallimo {
 
@@ -21,6 +26,12 @@ QString FromUtf8(std::string_view text) {
 }
 
 }  // namespace
+
+QtHost::QtHost() {
+    custom_colors_.fill(qRgb(255, 255, 255));
+}
+
+QtHost::~QtHost() = default;
 
 void QtHost::ShowMessage(std::string_view text, MessageIcon icon) {
     // The program's texts break their lines the Windows way.
@@ -99,6 +110,35 @@ void QtHost::ShowPrintPreview(QPrinter& printer, QWidget* owner, const QString& 
 
 void QtHost::RunLater(int milliseconds, QObject* context, std::function<void()> action) {
     QTimer::singleShot(milliseconds, context, std::move(action));
+}
+
+ColorValue QtHost::ChooseColor(const ColorDialogRequest& request) {
+    QWidget* owner = request.owner != nullptr ? request.owner : QApplication::activeWindow();
+    // Qt keeps custom colours for every program of the user; this run's own
+    // are put in place first.
+    for (int i = 0; i < static_cast<int>(custom_colors_.size()); ++i) {
+        QColorDialog::setCustomColor(i,
+                                     QColor::fromRgb(custom_colors_[static_cast<std::size_t>(i)]));
+    }
+    QColorDialog dialog(owner);
+    dialog.setOption(QColorDialog::DontUseNativeDialog);
+    if (request.initial > 0) {
+        dialog.setCurrentColor(ResolveColor(request.initial));
+    }
+    dialog.adjustSize();
+    CentreOnOwner(dialog, owner);
+    const bool accepted = dialog.exec() == QDialog::Accepted;
+    for (int i = 0; i < static_cast<int>(custom_colors_.size()); ++i) {
+        custom_colors_[static_cast<std::size_t>(i)] = QColorDialog::customColor(i).rgb();
+    }
+    return accepted ? ToColorValue(dialog.selectedColor()) : kNoColorChosen;
+}
+
+SettingsStore& QtHost::Settings() {
+    if (!settings_) {
+        settings_ = std::make_unique<QtSettingsStore>();
+    }
+    return *settings_;
 }
 
 }  // namespace tallimo

@@ -2,12 +2,21 @@
 // dialogs, print preview and timers. Dialogs belong to the window that is active when they open.
 #pragma once
 
+#include <QRgb>
+#include <array>
+#include <memory>
+
 #include "platform/host.h"
 
 namespace tallimo {
 
+class QtSettingsStore;
+
 class QtHost : public Host {
   public:
+    QtHost();
+    ~QtHost() override;
+
     // A message box titled "Tallimo", with OK only.
     void ShowMessage(std::string_view text, MessageIcon icon = MessageIcon::None) override;
     // An input box titled "Tallimo".
@@ -20,6 +29,16 @@ class QtHost : public Host {
     void ShowPrintPreview(QPrinter& printer, QWidget* owner, const QString& title,
                           const std::function<void(QPrinter&)>& paint) override;
     void RunLater(int milliseconds, QObject* context, std::function<void()> action) override;
+    // Qt's own colour dialog (so it speaks the program's language), centred
+    // on its owner.
+    ColorValue ChooseColor(const ColorDialogRequest& request) override;
+    // Opened at the first use.
+    SettingsStore& Settings() override;
+
+  private:
+    // The 16 custom colours of the colour dialog, kept for the run only.
+    std::array<QRgb, 16> custom_colors_;
+    std::unique_ptr<QtSettingsStore> settings_;
 };
 
 }  // namespace tallimo

@@ -50,7 +50,7 @@ constexpr SystemEntry kSystemColors[] = {
     {Source::Role, QPalette::Highlight},         // 29 menu highlight
     {Source::Role, QPalette::Window},            // 30 menu bar
 };
-constexpr std::uint32_t kSystemColorCount = std::size(kSystemColors);
+static_assert(std::size(kSystemColors) == kSystemColorCount);
 
 // Share of the selection colour in a faded caption.
 constexpr int kFadePercent = 40;
@@ -72,7 +72,7 @@ QColor ResolveColor(ColorValue value, const QPalette& palette) {
                       static_cast<int>((bits >> 16) & 0xFF));
     }
     const std::uint32_t index = bits & 0x7FFFFFFFu;
-    if (index >= kSystemColorCount) {
+    if (index >= static_cast<std::uint32_t>(kSystemColorCount)) {
         return QColor(Qt::black);
     }
     const SystemEntry& entry = kSystemColors[index];

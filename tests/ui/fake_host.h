@@ -10,6 +10,7 @@
 #include <utility>
 #include <vector>
 
+#include "memory_settings_store.h"
 #include "platform/host.h"
 #include "scripted_dialogs.h"
 
@@ -46,6 +47,13 @@ class FakeHost : public Host {
         waiting_.emplace_back(QPointer<QObject>(context), std::move(action));
     }
 
+    // Without a scripted colour dialog, it is cancelled.
+    ColorValue ChooseColor(const ColorDialogRequest& request) override {
+        color_requests.push_back(request);
+        return choose_color ? choose_color(request) : kNoColorChosen;
+    }
+    SettingsStore& Settings() override { return settings; }
+
     // Ends every pause, those that the actions start included, in order.
     void EndPauses() {
         while (!waiting_.empty()) {
@@ -66,6 +74,9 @@ class FakeHost : public Host {
     std::function<void(QPrinter&, const std::function<void(QPrinter&)>&)> print_preview;
     std::vector<QString> preview_titles;
     std::vector<int> delays;
+    std::function<ColorValue(const ColorDialogRequest&)> choose_color;
+    std::vector<ColorDialogRequest> color_requests;
+    MemorySettingsStore settings;
 
   private:
     std::deque<std::pair<QPointer<QObject>, std::function<void()>>> waiting_;
