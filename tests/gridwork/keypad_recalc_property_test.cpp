@@ -37,77 +37,45 @@ const std::array<std::optional<std::string>, 8> kAnswers = {
     std::string("2"), std::string("0"),  std::string("2.5"), std::string("abc"),
     std::string(""),  std::string("-1"), std::string("40"),  std::nullopt};
 
+// Digits and operators come often, the rest now and then, so that sessions
+// build real calculations and still reach every key in every state. Each
+// row: the share in percent, the key and how many indexes it has.
+struct Weight {
+    int percent;
+    Key key;
+    int indexes;
+};
+constexpr std::array<Weight, 11> kWeights = {{{35, Key::Digit, 10},
+                                              {3, Key::DecimalComma, 1},
+                                              {1, Key::Constant, 1},
+                                              {3, Key::Sign, 1},
+                                              {2, Key::Backspace, 1},
+                                              {2, Key::CancelEntry, 1},
+                                              {1, Key::Cancel, 1},
+                                              {15, Key::Operator, kOperatorCount},
+                                              {8, Key::Equals, 1},
+                                              {15, Key::Function, kFunctionKeyCount},
+                                              {10, Key::Memory, kMemoryCount}}};  // 5 % paste
+
+Step RandomStep(std::mt19937& rng) {
+    int roll = static_cast<int>(rng() % 100);
+    for (const Weight& w : kWeights) {
+        if (roll < w.percent) {
+            return {{w.key, static_cast<int>(rng() % static_cast<unsigned>(w.indexes)),
+                     1 + static_cast<int>(rng() % 2)}};
+        }
+        roll -= w.percent;
+    }
+    return {{}, static_cast<int>(rng() % kPastes.size())};
+}
+
+// "k3.1.2" is key kind 3 (the Key order), index 1, button 2.
 std::string Describe(const Step& step) {
     if (step.paste >= 0) {
         return std::string("paste(") + kPastes[static_cast<std::size_t>(step.paste)] + ")";
     }
-    const KeyPress& k = step.key;
-    switch (k.key) {
-        case Key::Digit:
-            return std::to_string(k.index);
-        case Key::DecimalComma:
-            return ",";
-        case Key::Constant:
-            return "Pi";
-        case Key::Sign:
-            return "+/-";
-        case Key::Backspace:
-            return "BS";
-        case Key::CancelEntry:
-            return "CE";
-        case Key::Cancel:
-            return "C";
-        case Key::Operator:
-            return std::string(OperatorName(k.index));
-        case Key::Equals:
-            return "=";
-        case Key::Function:
-            return "f" + std::to_string(k.index) + (k.button == 1 ? "L" : "R");
-        case Key::Memory:
-            return (k.button == 1 ? "M" : "RM") + std::to_string(k.index + 1);
-    }
-    return "?";
-}
-
-// Digits and operators come often, the rest now and then, so that sessions
-// build real calculations and still reach every key in every state.
-Step RandomStep(std::mt19937& rng) {
-    const int roll = static_cast<int>(rng() % 100);
-    auto pick = [&rng](int n) { return static_cast<int>(rng() % static_cast<unsigned>(n)); };
-    if (roll < 35) {
-        return {{Key::Digit, pick(10)}};
-    }
-    if (roll < 38) {
-        return {{Key::DecimalComma}};
-    }
-    if (roll < 39) {
-        return {{Key::Constant, 0}};
-    }
-    if (roll < 42) {
-        return {{Key::Sign}};
-    }
-    if (roll < 44) {
-        return {{Key::Backspace}};
-    }
-    if (roll < 46) {
-        return {{Key::CancelEntry}};
-    }
-    if (roll < 47) {
-        return {{Key::Cancel}};
-    }
-    if (roll < 62) {
-        return {{Key::Operator, pick(kOperatorCount)}};
-    }
-    if (roll < 70) {
-        return {{Key::Equals}};
-    }
-    if (roll < 85) {
-        return {{Key::Function, pick(kFunctionKeyCount), 1 + pick(2)}};
-    }
-    if (roll < 95) {
-        return {{Key::Memory, pick(kMemoryCount), 1 + pick(2)}};
-    }
-    return {{}, pick(static_cast<int>(kPastes.size()))};
+    return "k" + std::to_string(static_cast<int>(step.key.key)) + "." +
+           std::to_string(step.key.index) + "." + std::to_string(step.key.button);
 }
 
 // Recomputes every chain of a copy of the grid; answers the first row whose
