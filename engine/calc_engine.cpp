@@ -1,9 +1,11 @@
 #include "engine/calc_engine.h"
 
+#include <cmath>
 #include <utility>
 
 #include "engine/functions.h"
 #include "engine/operators.h"
+#include "numbers/copied_number.h"
 #include "numbers/number_text.h"
 
 namespace tallimo {
@@ -12,6 +14,20 @@ namespace {
 
 double Negated(double v) {
     return v == 0.0 ? 0.0 : -v;
+}
+
+// The value of a number's grid text. An operand is recorded with 15
+// significant digits and recomputing the chain reads it back from there, so
+// the keypad computes with that value too: a typed Pi, a recalled result or
+// a long pasted number then give the same results on the keypad and in the
+// grid.
+double Shown(double v) {
+    return TextToNumber(NumberToText(v)).value_or(v);
+}
+
+// An unknown operator leaves X as it is without a message, as in the grid.
+bool Failed(EvalError error) {
+    return error != EvalError::None && error != EvalError::UnknownOperator;
 }
 
 }  // namespace
@@ -58,12 +74,15 @@ void CalcEngine::Press(const KeyPress& key) {
 }
 
 std::string CalcEngine::MemoryStatusText(int index) const {
+    if (index < 0 || index >= kMemoryCount) {
+        return {};
+    }
     return "M" + std::to_string(index + 1) + ": " +
            NumberToText(state_.Memories[static_cast<std::size_t>(index)]);
 }
 
 void CalcEngine::StoreMemory(int index, double value) {
-    if (index >= 0 && index < kMemoryCount) {
+    if (index >= 0 && index < kMemoryCount && std::isfinite(value)) {
         state_.Memories[static_cast<std::size_t>(index)] = value;
     }
 }
@@ -73,12 +92,7 @@ bool CalcEngine::CanEnterGridMode() const {
 }
 
 bool CalcEngine::Paste(std::string_view text) {
-    const std::size_t first = text.find_first_not_of(" \t\r\n");
-    if (first == std::string_view::npos) {
-        return false;
-    }
-    text = text.substr(first, text.find_last_not_of(" \t\r\n") - first + 1);
-    const std::optional<double> value = TextToNumber(text);
+    const std::optional<double> value = ReadCopiedNumber(text);
     if (!value) {
         return false;
     }
@@ -123,7 +137,12 @@ void CalcEngine::Restore(const EngineSnapshot& snapshot) {
 }
 
 void CalcEngine::FollowValue(std::string_view value) {
-    if (value != kCancellationText && value != kErrorText) {
+    if (value == kErrorText) {
+        // The calculation ends in an error: nothing to go on from, as when a
+        // file ending in "Erreur!" is opened.
+        state_.X = 0.0;
+        state_.Entry = EntryState::Cleared;
+    } else if (value != kCancellationText) {
         if (const std::optional<double> x = TextToNumber(value)) {
             state_.X = *x;
         }
@@ -184,11 +203,9 @@ void CalcEngine::ChangeSign() {
     }
     if (state_.OperatorPending) {
         if (state_.Entry == EntryState::Recalled) {
-            RecordOperand(state_.Y);
-            state_.Y = Negated(state_.Y);
+            state_.Y = Negated(RecordSecondOperand(state_.Y));
         } else if (state_.Entry == EntryState::OperatorPressed) {
-            RecordOperand(state_.X);
-            state_.Y = Negated(state_.X);
+            state_.Y = Negated(RecordOperand(state_.X));
         } else {
             state_.Y = Negated(state_.Y);
         }
@@ -198,7 +215,7 @@ void CalcEngine::ChangeSign() {
         // A cleared 0 is recorded too, so that the sign line has a first
         // operand of its own and never joins the calculation above it.
         if (state_.Entry == EntryState::Recalled || state_.Entry == EntryState::Cleared) {
-            RecordOperand(state_.X);
+            state_.X = RecordOperand(state_.X);
         }
         state_.X = Negated(state_.X);
         RecordLine("+/-", NumberToText(state_.X), LineKind::Function);
@@ -210,6 +227,12 @@ void CalcEngine::ChangeSign() {
 void CalcEngine::CancelEntry() {
     if (state_.OperatorPending) {
         state_.Y = 0.0;
+        // After a function on the second operand, the 0 replaces the
+        // function's recorded result: it is recorded, with the operator, by
+        // the next key that uses it.
+        if (state_.Entry == EntryState::Result) {
+            state_.Entry = EntryState::Recalled;
+        }
     } else {
         state_.X = 0.0;
         // A recorded result is no longer what the display shows: the 0 must
@@ -247,16 +270,15 @@ void CalcEngine::OperatorKey(int index) {
             return;
         }
         if (state_.Entry != EntryState::Result) {
-            RecordOperand(state_.X);
+            state_.X = RecordOperand(state_.X);
         }
         state_.OperatorPending = true;
     } else {
         if (state_.Entry == EntryState::Typing && !ReadTyped(state_.Y)) {
             return;
         }
-        ShowError(EvalErrorMessage(Evaluate(state_.X, state_.Y, state_.PendingOperator)));
-        if (state_.Entry == EntryState::Typing || state_.Entry == EntryState::Recalled) {
-            RecordOperand(state_.Y);
+        if (!EvaluatePending()) {
+            return;
         }
     }
     Show(state_.X);
@@ -273,9 +295,8 @@ void CalcEngine::EqualsKey() {
         if (state_.Entry == EntryState::Typing && !ReadTyped(state_.Y)) {
             return;
         }
-        ShowError(EvalErrorMessage(Evaluate(state_.X, state_.Y, state_.PendingOperator)));
-        if (state_.Entry == EntryState::Typing || state_.Entry == EntryState::Recalled) {
-            RecordOperand(state_.Y);
+        if (!EvaluatePending()) {
+            return;
         }
     }
     RecordLine("=", NumberToText(state_.X), LineKind::Result);
@@ -295,14 +316,13 @@ void CalcEngine::FunctionKey(int index, int button) {
                 if (!ReadTyped(state_.Y)) {
                     return;
                 }
-                RecordOperand(state_.Y);
+                state_.Y = RecordSecondOperand(state_.Y);
                 break;
             case EntryState::Recalled:
-                RecordOperand(state_.Y);
+                state_.Y = RecordSecondOperand(state_.Y);
                 break;
             case EntryState::OperatorPressed:
-                RecordOperand(state_.X);
-                state_.Y = state_.X;
+                state_.Y = RecordOperand(state_.X);
                 break;
             default:
                 break;
@@ -314,7 +334,7 @@ void CalcEngine::FunctionKey(int index, int button) {
             return;
         }
         if (state_.Entry != EntryState::Result) {
-            RecordOperand(state_.X);
+            state_.X = RecordOperand(state_.X);
         }
         state_.X = ApplyFunction(index, button, state_.X);
         Show(state_.X);
@@ -368,9 +388,62 @@ void CalcEngine::Show(double value) {
     display_ = NumberToText(value);
 }
 
-void CalcEngine::RecordOperand(double value) {
-    grid_.SetValue(grid_.GridLine(), NumberToText(value));
+double CalcEngine::RecordOperand(double value) {
+    const double shown = Shown(value);
+    grid_.SetValue(grid_.GridLine(), NumberToText(shown));
     grid_.NewGridLine();
+    return shown;
+}
+
+double CalcEngine::RecordSecondOperand(double value) {
+    if (grid_.OpenRow().Operation.empty()) {
+        // The open row lost the operator to a function on the second
+        // operand, and this value replaces that operand (a number typed,
+        // recalled or pasted, or a clear entry). Its operator line and
+        // function lines go, as a second operator takes the place of the
+        // first, and the value is recorded with the operator: recomputing
+        // "9 + 5" then gives what the keypad computed, where keeping
+        // "+ 4, RCarrée 2" before "+ 5" would add the 2 as well.
+        int first = grid_.GridLine() - 1;
+        while (first > 0 && grid_.Row(first).Kind == LineKind::Function) {
+            --first;
+        }
+        if (first >= 0 && grid_.Row(first).Kind == LineKind::Operation &&
+            !grid_.Row(first).Operation.empty()) {
+            while (grid_.GridLine() > first) {
+                grid_.RemoveLine(grid_.GridLine() - 1);
+            }
+        }
+        grid_.SetOperation(grid_.GridLine(), state_.PendingOperator);
+    }
+    return RecordOperand(value);
+}
+
+bool CalcEngine::EvaluatePending() {
+    const bool record = state_.Entry == EntryState::Typing || state_.Entry == EntryState::Recalled;
+    if (record) {
+        state_.Y = Shown(state_.Y);
+    }
+    const EvalError error = Evaluate(state_.X, state_.Y, state_.PendingOperator);
+    if (Failed(error)) {
+        // The calculation ends here, as recomputing it would end it: its
+        // result line reads "Erreur!" and the key starts nothing new.
+        ShowError(EvalErrorMessage(error));
+        if (record) {
+            RecordSecondOperand(state_.Y);
+        }
+        RecordLine("=", kErrorText, LineKind::Result);
+        state_.X = 0.0;
+        state_.PendingOperator.clear();
+        state_.OperatorPending = false;
+        state_.Entry = EntryState::Cleared;
+        display_ = "0";
+        return false;
+    }
+    if (record) {
+        RecordSecondOperand(state_.Y);
+    }
+    return true;
 }
 
 void CalcEngine::RecordLine(std::string operation, std::string value, LineKind kind,
@@ -396,7 +469,9 @@ double CalcEngine::ApplyFunction(int index, int button, double v) {
         if (!answer || *answer < 0.0) {
             return v;
         }
-        decimals = DecimalsFromAnswer(*answer);
+        // The grid keeps the answer's text, and recomputing reads the count
+        // from there.
+        decimals = DecimalsFromAnswer(Shown(*answer));
         decimals_text = NumberToText(*answer);
     }
     const FunctionResult result = ComputeFunction(id, v, decimals);

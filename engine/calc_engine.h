@@ -32,17 +32,19 @@ class CalcEngine {
     const std::string& Display() const { return display_; }
     int GridLine() const { return grid_.GridLine(); }
 
-    // "M1: 0" ... the status text of memory 0..4.
+    // "M1: 0" ... the status text of memory 0..4; empty for any other index.
     std::string MemoryStatusText(int index) const;
-    // Stores a value into a memory directly (the grid's F1 to F5).
+    // Stores a value into a memory directly (the grid's F1 to F5); an index
+    // outside 0..4, an infinity or a NaN changes nothing.
     void StoreMemory(int index, double value);
 
     // Grid mode may be entered only with a recorded line and no calculation
     // in progress.
     bool CanEnterGridMode() const;
 
-    // "Coller": a number text becomes the current operand; false when the
-    // text is no number, which changes nothing.
+    // "Coller": a number text, in any form ReadCopiedNumber reads, becomes
+    // the current operand; false when the text is no number, which changes
+    // nothing.
     bool Paste(std::string_view text);
 
     // "Grille vierge": the grid is emptied, X = 0, the state Cleared.
@@ -53,8 +55,8 @@ class CalcEngine {
     // Cleared.
     void ContinueFromLastLine();
 
-    // After an edit of the last chain: X follows a number value; the state
-    // is not changed.
+    // After an edit of the last chain: X follows a number value, and the
+    // state is not changed; "Erreur!" makes X 0 and the state Cleared.
     void FollowValue(std::string_view value);
 
     // For undo: the state and display now, and back to them. The memories
@@ -82,8 +84,17 @@ class CalcEngine {
     double ValueOnDisplay() const;
     void Show(double value);
 
-    // Recording in the open row.
-    void RecordOperand(double value);
+    // Recording in the open row. Both answer the value as recorded, which
+    // the keypad goes on computing with.
+    double RecordOperand(double value);
+    // Y as the operand of the pending operator; when a function on the
+    // previous second operand took the operator's row, Y replaces that
+    // operand and its function lines.
+    double RecordSecondOperand(double value);
+    // X op Y, with Y recorded first when the grid does not hold it yet. A
+    // failure shows its message and ends the calculation with an "Erreur!"
+    // result line, X = 0 and the state Cleared; answers false then.
+    bool EvaluatePending();
     void RecordLine(std::string operation, std::string value, LineKind kind,
                     std::string decimals = {});
 

@@ -5,6 +5,7 @@
 
 #include "engine/functions.h"
 #include "engine/operators.h"
+#include "numbers/copied_number.h"
 #include "numbers/number_text.h"
 
 namespace tallimo {
@@ -245,12 +246,16 @@ EditResult LineEditor::Confirm(const EditRequest& request) {
         case LineKind::Operation:
             operand_text = request.operand;
             if (operand_text != grid_.Row(row).Value) {
-                for (char& c : operand_text) {
-                    if (c == '.') {
-                        c = ',';
+                // The box shows a decimal point as the comma it stands for;
+                // beside a comma, points group thousands and stay.
+                if (operand_text.find(',') == std::string::npos) {
+                    for (char& c : operand_text) {
+                        if (c == '.') {
+                            c = ',';
+                        }
                     }
                 }
-                const std::optional<double> number = TextToNumber(Trim(operand_text));
+                const std::optional<double> number = ReadCopiedNumber(operand_text);
                 if (!number) {
                     messages_.ShowMessage(kInvalidOperandMessage, MessageIcon::Critical);
                     EditResult result;
@@ -342,8 +347,8 @@ EditResult LineEditor::Close(int row, int last) const {
     result.current_row = last;
     result.show_x = true;
     const CalcLine& line = grid_.Row(last);
-    if (line.Kind != LineKind::Cancellation && line.Value != kErrorText &&
-        TextToNumber(line.Value)) {
+    if (line.Kind != LineKind::Cancellation &&
+        (line.Value == kErrorText || TextToNumber(line.Value))) {
         result.follow_value = line.Value;
     }
     return result;

@@ -111,10 +111,12 @@ struct EditResult {
     // The display must show X again: the edited chain is the grid's last, or
     // the grid is empty now.
     bool show_x = false;
-    // The number text X follows first (pass it to CalcEngine::FollowValue);
-    // nothing when X stays as it is, such as after "Erreur!".
+    // The value text X follows first (pass it to CalcEngine::FollowValue): a
+    // number, or "Erreur!", which ends the calculation (X = 0, Cleared);
+    // nothing when X stays as it is, such as after a cancellation line.
     std::optional<std::string> follow_value;
-    // The operand box's text with "." turned into ",".
+    // The operand box's text with a decimal point turned into a comma (when
+    // the text has no comma, beside which points group thousands).
     std::string operand_text;
 };
 

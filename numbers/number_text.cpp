@@ -28,6 +28,35 @@ std::string NumberToText(double value) {
     return text;
 }
 
+namespace {
+
+constexpr long long kExponentCap = 1'000'000'000;
+
+// The power of ten of the first significant digit of "[-]digits[.digits][e...]"
+// (0 for 1 to 9,99..., -1 for 0,1 to 0,99...), given the exponent part's value;
+// 0 for a text of zeros only.
+long long DecimalMagnitude(std::string_view plain, long long exponent) {
+    std::size_t k = plain.empty() || plain.front() != '-' ? 0 : 1;
+    long long position = -1;  // of the digit at k, relative to the point
+    const std::size_t point = plain.find('.');
+    const std::size_t int_end = point == std::string_view::npos ? plain.find('e') : point;
+    position =
+        static_cast<long long>((int_end == std::string_view::npos ? plain.size() : int_end) - k) -
+        1;
+    for (; k < plain.size() && plain[k] != 'e'; ++k) {
+        if (plain[k] == '.') {
+            continue;
+        }
+        if (plain[k] != '0') {
+            return position + exponent;
+        }
+        --position;
+    }
+    return 0;
+}
+
+}  // namespace
+
 std::optional<double> TextToNumber(std::string_view text) {
     // Validate the grammar first, building the "." form that from_chars reads.
     std::string plain;
@@ -63,19 +92,28 @@ std::optional<double> TextToNumber(std::string_view text) {
     if (int_digits == 0) {
         plain.insert(plain.size() - frac_digits - 1, "0");
     }
+    long long exponent = 0;  // saturated: only its sign matters below
     if (i < n && (text[i] == 'E' || text[i] == 'e')) {
         plain += 'e';
         ++i;
+        bool exponent_negative = false;
         if (i < n && (text[i] == '+' || text[i] == '-')) {
+            exponent_negative = text[i] == '-';
             plain += text[i++];
         }
         std::size_t exp_digits = 0;
         while (i < n && is_digit(text[i])) {
+            if (exponent < kExponentCap) {
+                exponent = exponent * 10 + (text[i] - '0');
+            }
             plain += text[i++];
             ++exp_digits;
         }
         if (exp_digits == 0) {
             return std::nullopt;
+        }
+        if (exponent_negative) {
+            exponent = -exponent;
         }
     }
     if (i != n) {
@@ -83,7 +121,20 @@ std::optional<double> TextToNumber(std::string_view text) {
     }
     double value = 0.0;
     auto [ptr, ec] = std::from_chars(plain.data(), plain.data() + plain.size(), value);
-    if (ec != std::errc{} || ptr != plain.data() + plain.size() || !std::isfinite(value)) {
+    if (ptr != plain.data() + plain.size()) {
+        return std::nullopt;
+    }
+    if (ec == std::errc::result_out_of_range) {
+        // from_chars answers out of range for a value that rounds to zero as
+        // well as for one beyond the largest double. Only the second is no
+        // number: a value below the smallest subnormal is read as 0, its
+        // nearest double (anything that rounds to a subnormal is read as one).
+        if (DecimalMagnitude(plain, exponent) < 0) {
+            return 0.0;
+        }
+        return std::nullopt;
+    }
+    if (ec != std::errc{} || !std::isfinite(value)) {
         return std::nullopt;
     }
     return value;

@@ -17,7 +17,8 @@ std::string NumberToText(double value);
 // The nearest double to a number text: an optional "-", digits, an optional
 // decimal comma with digits (a trailing comma is allowed: "12," is 12), an
 // optional exponent ("E" or "e", an optional sign, digits). Anything else,
-// including a value beyond the range of a double, is not a number.
+// including a value beyond the range of a double, is not a number. A value
+// too small for a double reads as its nearest double: 0, or a subnormal.
 std::optional<double> TextToNumber(std::string_view text);
 
 // Decimal digits of a finite double as its 15-significant-digit text gives

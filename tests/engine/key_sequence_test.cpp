@@ -1,6 +1,8 @@
 // Key sequences in, display, state, grid and messages out.
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include "engine_harness.h"
 
 namespace tallimo::testing {
@@ -82,27 +84,31 @@ const SequenceCase kOperators[] = {
     {"OperatorReplaced", "12 + x 2 =", "24", R, "|12|0; x|2|0; =|24|2"},
     {"SecondEqualsDoesNothing", "12 + 3 = =", "15", R, "|12|0; +|3|0; =|15|2"},
     {"EqualsRightAfterOperator", "12 + =", "12", R, "|12|0; =|12|2"},
-    {"DivisionByZero", "5 / 0 =", "5", R, "|5|0; /|0|0; =|5|2", "Erreur: Division par zéro."},
+    // A failed step ends the calculation: "Erreur!" is its result, as
+    // recomputing it gives, and the calculator starts again from 0.
+    {"DivisionByZero", "5 / 0 =", "0", Z, "|5|0; /|0|0; =|Erreur!|2", "Erreur: Division par zéro."},
     {"ModPositive", "7 Mod 3 =", "1", R, "|7|0; Mod|3|0; =|1|2"},
     {"ModNegative", "7 +/- Mod 3 =", "-1", R, "|-7|0; Mod|3|0; =|-1|2"},
     {"ModRoundsHalfUp", "7,6 Mod 2 =", "0", R, "|7,6|0; Mod|2|0; =|0|2"},
     {"ModRoundsHalfToEven", "2,5 Mod 2 =", "0", R, "|2,5|0; Mod|2|0; =|0|2"},
-    {"ModByFractionRoundingToZero", "5 Mod 0,4 =", "5", R, "|5|0; Mod|0,4|0; =|5|2",
+    {"ModByFractionRoundingToZero", "5 Mod 0,4 =", "0", Z, "|5|0; Mod|0,4|0; =|Erreur!|2",
      "Erreur: Division par zéro."},
     {"PowerOfNegative", "8 +/- x^y 3 =", "-512", R, "|-8|0; x^y|3|0; =|-512|2"},
-    {"NegativeBaseFractionalExponent", "8 +/- x^y 0,5 =", "-8", R, "|-8|0; x^y|0,5|0; =|-8|2",
+    {"NegativeBaseFractionalExponent", "8 +/- x^y 0,5 =", "0", Z, "|-8|0; x^y|0,5|0; =|Erreur!|2",
      "Erreur: l'exposant doit être entier si le nombre à élever est négatif."},
     {"LogBase", "8 Logn 2 =", "3", R, "|8|0; Log n|2|0; =|3|2"},
-    {"LogBaseOne", "8 Logn 1 =", "8", R, "|8|0; Log n|1|0; =|8|2",
+    {"LogBaseOne", "8 Logn 1 =", "0", Z, "|8|0; Log n|1|0; =|Erreur!|2",
      "Erreur: Log(n) doit être différent de 0."},
-    {"LogOfZero", "0 Logn 2 =", "0", R, "|0|0; Log n|2|0; =|0|2",
+    {"LogOfZero", "0 Logn 2 =", "0", Z, "|0|0; Log n|2|0; =|Erreur!|2",
      "Erreur: nombres négatifs ou nuls interdits."},
     {"SubtractionNoise", "0,3 - 0,1 =", "0,2", R, "|0,3|0; -|0,1|0; =|0,2|2"},
     {"SubtractionTwoDecimals", "1,25 - 0,1 =", "1,15", R, "|1,25|0; -|0,1|0; =|1,15|2"},
     {"SubtractionOfExponentTexts", "0,00000015 - 0,0000001 =", "5E-08", R,
      "|1,5E-07|0; -|1E-07|0; =|5E-08|2"},
     {"ContinueAfterResult", "12 + 3 = + 5 =", "20", R, "|12|0; +|3|0; =|15|2; +|5|0; =|20|2"},
-    {"ChainErrorKeepsGoing", "6 / 0 + 1 =", "7", R, "|6|0; /|0|0; +|1|0; =|7|2",
+    {"OperatorMeetingAFailureStartsNothing", "6 / 0 + 1 + 2 =", "3", R,
+     "|6|0; /|0|0; =|Erreur!|2; |1|0; +|2|0; =|3|2", "Erreur: Division par zéro."},
+    {"RecalledOperandFailing", "M1 8 / RM1 +", "0", Z, "|8|0; /|0|0; =|Erreur!|2",
      "Erreur: Division par zéro."},
     {"StartWithOperator", "+ 5 =", "5", R, "|0|0; +|5|0; =|5|2"},
     {"TrailingCommaOperand", "12 , + 1 =", "13", R, "|12|0; +|1|0; =|13|2"},
@@ -111,14 +117,14 @@ INSTANTIATE_TEST_SUITE_P(Operators, KeySequence, ::testing::ValuesIn(kOperators)
                          [](const auto& info) { return info.param.name; });
 
 const SequenceCase kOverflow[] = {
-    {"ProductBeyondDouble", "10 x^y 300 = M1 x RM1 =", "1E+300", R,
-     "|10|0; x^y|300|0; =|1E+300|2; x|1E+300|0; =|1E+300|2", "Erreur: Dépassement de capacité."},
-    {"PowerBeyondDouble", "10 x^y 400 =", "10", R, "|10|0; x^y|400|0; =|10|2",
+    {"ProductBeyondDouble", "10 x^y 300 = M1 x RM1 =", "0", Z,
+     "|10|0; x^y|300|0; =|1E+300|2; x|1E+300|0; =|Erreur!|2", "Erreur: Dépassement de capacité."},
+    {"PowerBeyondDouble", "10 x^y 400 =", "0", Z, "|10|0; x^y|400|0; =|Erreur!|2",
      "Erreur: Dépassement de capacité."},
-    {"ZeroToNegativePower", "0 x^y 2 +/- =", "0", R, "|0|0; x^y|-2|0; =|0|2",
+    {"ZeroToNegativePower", "0 x^y 2 +/- =", "0", Z, "|0|0; x^y|-2|0; =|Erreur!|2",
      "Erreur: Division par zéro."},
-    {"ModBeyond32Bits", "5000000000 Mod 3 =", "5000000000", R,
-     "|5000000000|0; Mod|3|0; =|5000000000|2", "Erreur: Dépassement de capacité."},
+    {"ModBeyond32Bits", "5000000000 Mod 3 =", "0", Z, "|5000000000|0; Mod|3|0; =|Erreur!|2",
+     "Erreur: Dépassement de capacité."},
     {"SquareBeyondDouble", "10 x^y 200 = f:Carré", "1E+200", R, "|10|0; x^y|200|0; =|1E+200|2",
      "Erreur: Dépassement de capacité."},
     {"CubeBeyondDoubleOnSecondOperand", "10 x^y 200 = M1 C 5 + RM1 f:Cube", "1E+200", R,
@@ -148,6 +154,17 @@ const SequenceCase kFunctions[] = {
     {"FunctionRightAfterOperator", "12 + f:RCarrée =", "15,4641016151378", R,
      "|12|0; +|12|0; RCarrée|3,46410161513775|1; =|15,4641016151378|2"},
     {"FunctionOnClearedZero", "f:e^x", "1", R, "|0|0; e^x|1|1"},
+    // A value entered after a function on the second operand replaces that
+    // operand: it takes the place of the operator line and its functions.
+    {"TypedAfterFunctionOnSecondOperand", "9 + 4 f:RCarrée 5 =", "14", R, "|9|0; +|5|0; =|14|2"},
+    {"RecalledAfterFunctionOnSecondOperand", "7 M1 C 9 + 4 f:RCarrée RM1 =", "16", R,
+     "|9|0; +|7|0; =|16|2"},
+    {"ClearEntryAfterFunctionOnSecondOperand", "9 + 4 f:RCarrée CE =", "9", R,
+     "|9|0; +|0|0; =|9|2"},
+    {"PiAfterFunctionsOnTheCopiedFirstOperand", "1 + 9 x f:RCarrée f:Carré Pi - 1 =",
+     "30,4159265358979", R, "|1|0; +|9|0; x|3,14159265358979|0; -|1|0; =|30,4159265358979|2"},
+    {"ReplacedOperandThenFunction", "9 + 4 f:RCarrée 16 f:RCarrée =", "13", R,
+     "|9|0; +|16|0; RCarrée|4|1; =|13|2"},
     {"TruncateDecimals", "2,789 f:Décimal", "2,78", R, "|2,789|0; Décimal|2,78|1|2", "", {"2"}},
     {"TruncateNegative",
      "2,789 +/- f:Décimal",
@@ -189,6 +206,13 @@ const SequenceCase kMemories[] = {
 INSTANTIATE_TEST_SUITE_P(Memories, KeySequence, ::testing::ValuesIn(kMemories),
                          [](const auto& info) { return info.param.name; });
 
+TEST(Underflow, TypedTextBelowTheSmallestDoubleIsZero) {
+    EngineRig rig;
+    rig.Type("0," + std::string(400, '0') + "1 + 1 =");
+    EXPECT_TRUE(rig.host.messages.empty());
+    EXPECT_EQ(GridText(rig.grid), "|0|0; +|1|0; =|1|2");
+}
+
 TEST(Overflow, TypedTextBeyondADoubleIsRefused) {
     EngineRig rig;
     rig.Type("1" + std::string(320, '0') + " +");
@@ -204,6 +228,24 @@ TEST(Memories, StatusTextsFollowStores) {
     rig.Type("12,5 M1 C 12 + 3 = M5 C");
     EXPECT_EQ(rig.engine.MemoryStatusText(0), "M1: 12,5");
     EXPECT_EQ(rig.engine.MemoryStatusText(4), "M5: 15");
+}
+
+TEST(Memories, AnyIndexAndValueIsSafe) {
+    EngineRig rig;
+    for (int index : {-1, 5, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()}) {
+        rig.engine.StoreMemory(index, 1.0);
+        EXPECT_EQ(rig.engine.MemoryStatusText(index), "") << index;
+    }
+    rig.engine.StoreMemory(0, std::numeric_limits<double>::max());
+    rig.engine.StoreMemory(1, -std::numeric_limits<double>::denorm_min());
+    rig.engine.StoreMemory(2, -0.0);
+    rig.engine.StoreMemory(3, 7.0);
+    rig.engine.StoreMemory(3, std::numeric_limits<double>::infinity());
+    rig.engine.StoreMemory(3, std::numeric_limits<double>::quiet_NaN());
+    EXPECT_EQ(rig.engine.MemoryStatusText(0), "M1: 1,79769313486232E+308");
+    EXPECT_EQ(rig.engine.MemoryStatusText(1), "M2: -4,94065645841247E-324");
+    EXPECT_EQ(rig.engine.MemoryStatusText(2), "M3: 0");
+    EXPECT_EQ(rig.engine.MemoryStatusText(3), "M4: 7");
 }
 
 TEST(Decimals, PromptTextAndDefault) {
@@ -234,6 +276,18 @@ TEST(Paste, NumberBecomesTheCurrentOperand) {
     EXPECT_EQ(rig.engine.Display(), "15,5");
     EXPECT_FALSE(rig.engine.Paste("douze"));
     EXPECT_EQ(rig.engine.Display(), "15,5");
+}
+
+TEST(Paste, ReadsCopiedFormsAndTinyNumbers) {
+    EngineRig rig;
+    EXPECT_TRUE(
+        rig.engine.Paste("+1\xC2\xA0"
+                         "234.5 \xE2\x82\xAC"));
+    EXPECT_EQ(rig.engine.Display(), "1234,5");
+    EXPECT_TRUE(rig.engine.Paste("1E-400"));
+    EXPECT_EQ(rig.engine.Display(), "0");
+    EXPECT_FALSE(rig.engine.Paste("12 34"));
+    EXPECT_EQ(rig.engine.Display(), "0");
 }
 
 TEST(BlankGrid, EmptiesTheGridAndEndsTheCalculation) {

@@ -153,14 +153,24 @@ INSTANTIATE_TEST_SUITE_P(Confirm, EditTable, ::testing::Values(
              1, false, {}, kRefused, {}, {kCancellationLineMessage.data()}},
     EditCase{"OpenRowIsRefused", "3", {.row = 1, .comment = "x"}, "3", 1, false, {}, kRefused},
     // Failures show as "Erreur!" in the grid, never as a message.
+    // X follows "Erreur!" too: the calculation ends there.
     EditCase{"ErrorSpreadsOnward", "6; / 2; = 3; + 1; = 4; Int 4", {.row = 1, .operand = "0"},
-             "6; / 0; = Erreur!; + 1; = Erreur!; Int Erreur!", 5, true},
+             "6; / 0; = Erreur!; + 1; = Erreur!; Int Erreur!", 5, true, "Erreur!"},
     EditCase{"FunctionOverflowOfTheTotal", "2; e^x 7,38905609893065; + 1; = 8,38905609893065",
-             {.row = 0, .operand = "1000"}, "1000; e^x Erreur!; + 1; = Erreur!", 3, true},
+             {.row = 0, .operand = "1000"}, "1000; e^x Erreur!; + 1; = Erreur!", 3, true,
+             "Erreur!"},
     EditCase{"OperandErrorEndsAtTheNextOperator", "1; + 4; 1/x 0,25; x 2; 1/x 0,5; = 2,5",
-             {.row = 1, .operand = "0"}, "1; + 0; 1/x Erreur!; x 2; 1/x 0,5; = Erreur!", 5, true},
+             {.row = 1, .operand = "0"}, "1; + 0; 1/x Erreur!; x 2; 1/x 0,5; = Erreur!", 5, true,
+             "Erreur!"},
     EditCase{"FirstValueNotANumber", "abc; + 4; = 7", {.row = 1, .operand = "5"},
-             "abc; + 5; = Erreur!", 2, true},
+             "abc; + 5; = Erreur!", 2, true, "Erreur!"},
+    EditCase{"CopiedOperandForms", "3; + 4; = 7", {.row = 1, .operand = " +1.234,5 \xE2\x82\xAC"},
+             "3; + 1234,5; = 1237,5", 2, true, "1237,5"},
+    EditCase{"TinyOperandIsZero", "3; + 4; = 7", {.row = 1, .operand = "1E-400"}, "3; + 0; = 3", 2,
+             true, "3"},
+    EditCase{"BadGroupingIsNoNumber", "3; + 4; = 7", {.row = 1, .operand = "1 23,5"},
+             "3; + 4; = 7", 1, false, {}, EditStatus::InvalidOperand, {},
+             {kInvalidOperandMessage.data()}, "1 23,5"},
     EditCase{"EmptyAnswerUsesTwo", "2,789; Int 2; + 1; = 3", {.row = 1, .function = "Arrond"},
              "2,789; Arrond 2,79 @2; + 1; = 3,79", 3, true, "3,79", {}, {""}},
     EditCase{"NegativeAnswerUsesTwo", "2,789; Int 2", {.row = 1, .function = "Décimal"},
@@ -227,16 +237,21 @@ TEST(LineEdit, RecomputedChainsMatchTheKeypad) {
     }
 }
 
-TEST(LineEdit, XFollowsTheEditedLastChainUnlessItFailed) {
+TEST(LineEdit, XFollowsTheEditedLastChainAndEndsOnAnError) {
     EngineRig rig;
-    rig.Type("3 + 4 = 9");  // a number typed but not yet used
+    rig.Type("16 f:RCarrée");
     LineEditor editor(rig.grid, rig.host, rig.host);
-    rig.engine.FollowValue(editor.Confirm({.row = 1, .operand = "5"}).follow_value.value_or(""));
-    EXPECT_EQ(rig.engine.Display(), "8");
-    EXPECT_EQ(rig.engine.State().X, 8.0);
-    const EditResult failed = editor.Confirm({.row = 1, .op = "/", .operand = "0"});
+    rig.engine.FollowValue(editor.Confirm({.row = 0, .operand = "25"}).follow_value.value_or(""));
+    EXPECT_EQ(rig.engine.Display(), "5");
+    EXPECT_EQ(rig.engine.State().X, 5.0);
+    EXPECT_EQ(rig.engine.State().Entry, EntryState::Result);
+    const EditResult failed = editor.Confirm({.row = 0, .operand = "-16"});
     rig.engine.FollowValue(failed.follow_value.value_or(""));
-    EXPECT_EQ(rig.engine.Display(), "8");
+    EXPECT_EQ(rig.engine.Display(), "0");
+    EXPECT_EQ(rig.engine.State().X, 0.0);
+    EXPECT_EQ(rig.engine.State().Entry, EntryState::Cleared);
+    rig.Type("+ 1 =");
+    EXPECT_EQ(GridText(rig.grid), "|-16|0; RCarrée|Erreur!|1; |0|0; +|1|0; =|1|2");
 }
 
 }  // namespace

@@ -72,6 +72,27 @@ INSTANTIATE_TEST_SUITE_P(
                       ToNumberCase{"Erreur!", std::nullopt}, ToNumberCase{"inf", std::nullopt},
                       ToNumberCase{"nan", std::nullopt}, ToNumberCase{"0x10", std::nullopt}));
 
+// Below the smallest double a number is read as its nearest double, never
+// refused: only a value beyond the largest double is no number.
+TEST(TextToNumber, TinyValuesReadAsTheNearestDouble) {
+    const double tiny = std::numeric_limits<double>::denorm_min();
+    EXPECT_EQ(TextToNumber("0," + std::string(400, '0') + "1"), 0.0);
+    EXPECT_EQ(TextToNumber("1E-400"), 0.0);
+    EXPECT_EQ(TextToNumber("-1E-400"), 0.0);
+    EXPECT_EQ(TextToNumber("1E-99999999999999999999"), 0.0);
+    EXPECT_EQ(TextToNumber("0,0001E-320"), 0.0);
+    EXPECT_EQ(TextToNumber("1E-310"), 1e-310);
+    EXPECT_EQ(TextToNumber("4,94065645841247E-324"), tiny);
+    // Half the smallest subnormal and a hair above it: ties go to even (0),
+    // anything above rounds up to the subnormal.
+    EXPECT_EQ(TextToNumber("2,4703282292062327208828439643411E-324"), 0.0);
+    EXPECT_EQ(TextToNumber("2,4703282292062328E-324"), tiny);
+    EXPECT_EQ(TextToNumber("1000000E-330"), 0.0);
+    EXPECT_EQ(TextToNumber("1E+400"), std::nullopt);
+    EXPECT_EQ(TextToNumber("1" + std::string(400, '0')), std::nullopt);
+    EXPECT_EQ(TextToNumber("0,00000000001E+320"), std::nullopt);
+}
+
 TEST(TextToNumber, ReadsOnlyTheGivenCharacters) {
     const std::string buffer = "12,5999";
     EXPECT_EQ(TextToNumber(std::string_view(buffer).substr(0, 4)), 12.5);
