@@ -1,6 +1,7 @@
 #include "platform/qt_host.h"
 
 #include <QApplication>
+#include <QDesktopServices>
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
@@ -9,6 +10,7 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QTimer>
+#include <QUrl>
 
 namespace tallimo {
 
@@ -99,6 +101,10 @@ void QtHost::ShowPrintPreview(QPrinter& printer, QWidget* owner, const QString& 
 
 void QtHost::RunLater(int milliseconds, QObject* context, std::function<void()> action) {
     QTimer::singleShot(milliseconds, context, std::move(action));
+}
+
+bool QtHost::OpenUrl(const QUrl& url) {
+    return QDesktopServices::openUrl(url);
 }
 
 }  // namespace tallimo

@@ -20,6 +20,8 @@ class QtHost : public Host {
     void ShowPrintPreview(QPrinter& printer, QWidget* owner, const QString& title,
                           const std::function<void(QPrinter&)>& paint) override;
     void RunLater(int milliseconds, QObject* context, std::function<void()> action) override;
+    // Qt's desktop services.
+    bool OpenUrl(const QUrl& url) override;
 };
 
 }  // namespace tallimo

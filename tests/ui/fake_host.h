@@ -5,6 +5,7 @@
 #pragma once
 
 #include <QPointer>
+#include <QUrl>
 #include <deque>
 #include <functional>
 #include <utility>
@@ -46,6 +47,12 @@ class FakeHost : public Host {
         waiting_.emplace_back(QPointer<QObject>(context), std::move(action));
     }
 
+    // Nothing is opened: the link is kept, and the answer is `open_url_result`.
+    bool OpenUrl(const QUrl& url) override {
+        opened_urls.push_back(url);
+        return open_url_result;
+    }
+
     // Ends every pause, those that the actions start included, in order.
     void EndPauses() {
         while (!waiting_.empty()) {
@@ -66,6 +73,8 @@ class FakeHost : public Host {
     std::function<void(QPrinter&, const std::function<void(QPrinter&)>&)> print_preview;
     std::vector<QString> preview_titles;
     std::vector<int> delays;
+    std::vector<QUrl> opened_urls;
+    bool open_url_result = true;
 
   private:
     std::deque<std::pair<QPointer<QObject>, std::function<void()>>> waiting_;
