@@ -24,8 +24,6 @@ namespace tallimo {
 namespace {
 
 constexpr int kPageRole = Qt::UserRole;
-constexpr char kMissingHelp[] =
-    "L'aide de Tallimo est introuvable ou illisible.\r\nRéinstallez le programme.";
 
 QPushButton* AddButton(QWidget* parent, const char* name, const QString& text, const QString& tip) {
     auto* button = new QPushButton(text, parent);
@@ -247,7 +245,7 @@ HelpWindow* ShowHelpFrom(Host& host, QWidget* parent, const QString& folder, int
     if (!window) {
         std::optional<HelpBook> book = folder.isEmpty() ? std::nullopt : LoadHelpBook(folder);
         if (!book) {
-            host.ShowMessage(kMissingHelp, MessageIcon::Critical);
+            host.ShowMessage(kHelpMissingMessage, MessageIcon::Critical);
             return nullptr;
         }
         window = new HelpWindow(host, std::move(*book), parent);

@@ -50,6 +50,10 @@ class HelpWindow : public QWidget {
     QTextBrowser* browser_ = nullptr;
 };
 
+// Shown, with the critical icon, when the help's files cannot be read.
+inline constexpr char kHelpMissingMessage[] =
+    "L'aide de Tallimo est introuvable ou illisible.\r\nRéinstallez le programme.";
+
 // Opens the help in its window, over `parent`, at `context`. One window
 // serves every call: a second call shows it again at the new context. When
 // the help's files are missing, a message says so and nothing opens.
