@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -103,6 +104,11 @@ HelpWindow::HelpWindow(Host& host, HelpBook book, QWidget* parent)
     browser_->setAccessibleName(QStringLiteral("Page d'aide"));
     browser_->setOpenLinks(false);
     browser_->setSearchPaths({book_.folder});
+    // The pages' style sheet, which the browser does not fetch by itself.
+    QFile style(QDir(book_.folder).filePath(QStringLiteral("aide.css")));
+    if (style.open(QIODevice::ReadOnly)) {
+        browser_->document()->setDefaultStyleSheet(QString::fromUtf8(style.readAll()));
+    }
     connect(browser_, &QTextBrowser::anchorClicked, this, &HelpWindow::FollowLink);
     connect(browser_, &QTextBrowser::sourceChanged, this, &HelpWindow::MarkTopicOf);
 
