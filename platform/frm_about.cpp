@@ -13,12 +13,6 @@
 #include "platform/product_info.h"
 #include "platform/shell_execute.h"
 
-// The resources live in a static library: the linker keeps them only when
-// they are asked for by name.
-static void LoadAboutResources() {
-    Q_INIT_RESOURCE(resources);
-}
-
 namespace tallimo {
 
 namespace {
@@ -58,14 +52,13 @@ void MakeLink(QLabel* label, const QString& description) {
 }  // namespace
 
 FrmAbout::FrmAbout(Host& host, QWidget* parent) : QDialog(parent), host_(host) {
-    LoadAboutResources();
     setObjectName(QStringLiteral("frmAbout"));
     setWindowTitle(QStringLiteral("A propos de"));
     const ProductInfo product = Product();
 
     auto* picture = new QLabel(this);
     picture->setObjectName(QStringLiteral("imgAbout"));
-    picture->setPixmap(QPixmap(QStringLiteral(":/tallimo/about.png")));
+    picture->setPixmap(AboutPicture());
     picture->setFixedSize(193, 105);
     picture->setAccessibleName(product.name);
 

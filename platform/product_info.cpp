@@ -2,6 +2,12 @@
 
 #include "tallimo_product.h"
 
+// The pictures are resources of a static library: the linker keeps them only
+// when they are asked for by name.
+static void LoadProductResources() {
+    Q_INIT_RESOURCE(resources);
+}
+
 namespace tallimo {
 
 ProductInfo Product() {
@@ -16,6 +22,16 @@ ProductInfo Product() {
         QStringLiteral(TALLIMO_CONTACT_MAIL),
         QStringLiteral(TALLIMO_HOME_PAGE),
     };
+}
+
+QIcon ProgramIcon() {
+    LoadProductResources();
+    return QIcon(QStringLiteral(":/tallimo/tallimo.png"));
+}
+
+QPixmap AboutPicture() {
+    LoadProductResources();
+    return QPixmap(QStringLiteral(":/tallimo/about.png"));
 }
 
 }  // namespace tallimo

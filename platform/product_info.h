@@ -3,6 +3,8 @@
 // box, the help and the package.
 #pragma once
 
+#include <QIcon>
+#include <QPixmap>
 #include <QString>
 
 namespace tallimo {
@@ -17,5 +19,11 @@ struct ProductInfo {
 };
 
 ProductInfo Product();
+
+// The program's icon, for its windows (the desktop's menu uses the
+// installed SVG).
+QIcon ProgramIcon();
+// The about box's picture, 193 x 105 pixels.
+QPixmap AboutPicture();
 
 }  // namespace tallimo

@@ -61,6 +61,7 @@ TEST_F(AboutBox, ShowsTheProductAsTheBuildDescribesIt) {
     ASSERT_FALSE(picture.isNull());
     EXPECT_EQ(picture.size(), QSize(193, 105));
     EXPECT_EQ(about_.findChild<QWidget*>(QStringLiteral("Line10"))->height(), 1);
+    EXPECT_FALSE(ProgramIcon().isNull());
 }
 
 TEST_F(AboutBox, TheLinksOpenMailAndWebAndTheirCaptionsDoNothing) {
