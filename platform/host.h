@@ -15,6 +15,7 @@
 
 class QObject;
 class QPrinter;
+class QUrl;
 class QWidget;
 
 namespace tallimo {
@@ -93,6 +94,10 @@ class Host : public MessageSink, public TextPrompt {
     // Runs `action` once after `milliseconds`, on the user-interface thread,
     // unless `context` is destroyed first.
     virtual void RunLater(int milliseconds, QObject* context, std::function<void()> action) = 0;
+
+    // Hands a document or a link (file, mailto:, http:) to the desktop's
+    // application for it; false when none could open it.
+    virtual bool OpenUrl(const QUrl& url) = 0;
 };
 
 }  // namespace tallimo

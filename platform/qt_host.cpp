@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QColorDialog>
+#include <QDesktopServices>
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
@@ -10,6 +11,7 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QTimer>
+#include <QUrl>
 
 #include "appearance/ui/system_colors.h"
 #include "platform/dialog_centring.h"
@@ -139,6 +141,10 @@ SettingsStore& QtHost::Settings() {
         settings_ = std::make_unique<QtSettingsStore>();
     }
     return *settings_;
+}
+
+bool QtHost::OpenUrl(const QUrl& url) {
+    return QDesktopServices::openUrl(url);
 }
 
 }  // namespace tallimo

@@ -34,6 +34,8 @@ class QtHost : public Host {
     ColorValue ChooseColor(const ColorDialogRequest& request) override;
     // Opened at the first use.
     SettingsStore& Settings() override;
+    // Qt's desktop services.
+    bool OpenUrl(const QUrl& url) override;
 
   private:
     // The 16 custom colours of the colour dialog, kept for the run only.

@@ -10,6 +10,7 @@ packages=(
     clang libclang-rt-14-dev clang-format
     fonts-liberation2 qt6-translations-l10n
     poppler-utils
+    desktop-file-utils appstream dpkg-dev
 )
 
 missing=()

@@ -10,6 +10,7 @@ jobs=$(nproc)
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build -j "$jobs"
 ctest --test-dir build --output-on-failure -j "$jobs"
+tools/check-install.sh build
 
 cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTALLIMO_SANITIZE=ON \
     -DTALLIMO_BUILD_APP=ON -DTALLIMO_BUILD_BENCH=OFF

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <QPointer>
+#include <QUrl>
 #include <deque>
 #include <functional>
 #include <utility>
@@ -53,6 +54,11 @@ class FakeHost : public Host {
         return choose_color ? choose_color(request) : kNoColorChosen;
     }
     SettingsStore& Settings() override { return settings; }
+    // Nothing is opened: the link is kept, and the answer is `open_url_result`.
+    bool OpenUrl(const QUrl& url) override {
+        opened_urls.push_back(url);
+        return open_url_result;
+    }
 
     // Ends every pause, those that the actions start included, in order.
     void EndPauses() {
@@ -77,6 +83,8 @@ class FakeHost : public Host {
     std::function<ColorValue(const ColorDialogRequest&)> choose_color;
     std::vector<ColorDialogRequest> color_requests;
     MemorySettingsStore settings;
+    std::vector<QUrl> opened_urls;
+    bool open_url_result = true;
 
   private:
     std::deque<std::pair<QPointer<QObject>, std::function<void()>>> waiting_;
