@@ -9,7 +9,7 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     clang libclang-rt-14-dev clang-format
     fonts-liberation2 qt6-translations-l10n
-    poppler-utils
+    poppler-utils python3
     desktop-file-utils appstream dpkg-dev
 )
 
