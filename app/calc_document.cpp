@@ -58,9 +58,11 @@ void CalcDocument::Open(QWidget* owner) {
     OpenPath(dialog.FileName);
 }
 
-bool CalcDocument::OpenPath(const QString& path) {
+bool CalcDocument::OpenPath(const QString& path, Naming naming) {
     const QFileInfo info(path);
-    last_folder_ = info.absolutePath();
+    if (naming == Naming::FromFile) {
+        last_folder_ = info.absolutePath();
+    }
     ParsedFile file = LoadCalculationFile(QFile::encodeName(path).toStdString());
     if (file.error != FileError::None) {
         host_.ShowMessage(FileErrorMessage(file.error));
@@ -69,7 +71,7 @@ bool CalcDocument::OpenPath(const QString& path) {
     history_.Record(Now());
     grid_.Reset(std::move(file.lines));
     engine_.ContinueFromLastLine();
-    file_title_ = info.fileName();
+    file_title_ = naming == Naming::FromFile ? info.fileName() : QString();
     return true;
 }
 

@@ -42,9 +42,11 @@ class CalcDocument {
     // the grid is replaced. A cancel changes nothing; a bad file shows its
     // message and changes nothing either.
     void Open(QWidget* owner);
-    // The same without the dialog, for a file named on the command line;
-    // false when the file was refused (its message shown).
-    bool OpenPath(const QString& path);
+    // The same without the dialog, for a file named on the command line or
+    // the last grid kept; false when the file was refused (its message
+    // shown). An untitled grid takes neither the file's name nor its folder.
+    enum class Naming { FromFile, Untitled };
+    bool OpenPath(const QString& path, Naming naming = Naming::FromFile);
     // "Enregistrer": refused with a message while a calculation is in
     // progress or when the grid is empty; otherwise the file dialog, then the
     // grid written whole or, on failure, the old file left as it was.

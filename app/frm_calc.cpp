@@ -3,6 +3,8 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QFile>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
@@ -12,24 +14,44 @@
 
 #include "app/key_translation.h"
 #include "app/status_panel.h"
+#include "appearance/ui/frm_config.h"
 #include "appearance/ui/kst_gdi_ctl.h"
-#include "appearance/ui/system_colors.h"
 #include "appearance/ui/twips_rect.h"
+#include "appearance/ui/window_colors.h"
 #include "converter/ui/frm_hod.h"
 #include "dates/ui/frm_date.h"
 #include "engine/keyboard.h"
 #include "grid/ui/calc_grid_model.h"
 #include "grid/ui/calc_grid_view.h"
 #include "gridwork/cancelled_calculations.h"
+#include "gridwork/csv_export.h"
 #include "gridwork/ui/edit_panel.h"
 #include "numbers/number_text.h"
+#include "platform/c_open_save_file.h"
+#include "platform/frm_about.h"
+#include "platform/help_book.h"
+#include "platform/help_window.h"
 #include "platform/host.h"
+#include "platform/tape_keeper.h"
 
 namespace tallimo {
 
 namespace {
 
 constexpr int kKeyLookMilliseconds = 100;
+
+constexpr std::string_view kNoKeptGrid =
+    "Aucune grille n'a encore été conservée.\r\nLa grille est conservée dès qu'une ligne est "
+    "enregistrée.";
+constexpr std::string_view kNothingToExport =
+    "La grille de calculs est vide.\r\nAucune donnée à exporter.";
+constexpr std::string_view kExportFailed =
+    "Une erreur s'est produite lors de l'enregistrement du fichier.";
+
+// The window's size of the last run, in its own group of the settings.
+constexpr std::string_view kWindowGroup = "Fenetre";
+constexpr std::string_view kWidthKey = "Largeur";
+constexpr std::string_view kHeightKey = "Hauteur";
 
 QString Text(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
@@ -89,14 +111,14 @@ FrmCalc::FrmCalc(Host& host, QWidget* parent)
     CreateKeys();
     CreateStatusBar();
 
-    // Start-up: the style 1 colours draw the whole keypad, then the state
+    // Start-up: the kept colour style draws the whole keypad, then the state
     // is Cleared (the engine starts so).
-    ApplyColors(SystemColor(15), SystemColor(18), SystemColor(15), 0xE0E0E0, 0x000000);
+    ApplyColors(LoadColors(host_.Settings()));
     RefreshFromEngine();
     setWindowTitle(document_.Caption());
     setFocusPolicy(Qt::StrongFocus);
     setMinimumSize(sizeHint());
-    resize(minimumSize());
+    resize(KeptSize().expandedTo(minimumSize()));
 }
 
 bool FrmCalc::eventFilter(QObject* watched, QEvent* event) {
@@ -111,6 +133,27 @@ void FrmCalc::LayOutGrid() {
     const QSize extra = centralWidget()->size() - centralWidget()->minimumSize();
     grid_view_->setGeometry(
         designed.adjusted(0, 0, std::max(extra.width(), 0), std::max(extra.height(), 0)));
+}
+
+QSize FrmCalc::KeptSize() const {
+    const SettingsStore& settings = host_.Settings();
+    const auto read = [&settings](std::string_view key) {
+        const std::optional<std::string> text = settings.Read(kWindowGroup, key);
+        bool ok = false;
+        const int value = text ? QString::fromStdString(*text).toInt(&ok) : 0;
+        return ok ? std::clamp(value, 0, 20000) : 0;
+    };
+    return {read(kWidthKey), read(kHeightKey)};
+}
+
+void FrmCalc::closeEvent(QCloseEvent* event) {
+    // The size for the next start; a store that cannot be written only
+    // loses that.
+    SettingsStore& settings = host_.Settings();
+    settings.Write(kWindowGroup, kWidthKey, std::to_string(width()));
+    settings.Write(kWindowGroup, kHeightKey, std::to_string(height()));
+    settings.Commit();
+    QMainWindow::closeEvent(event);
 }
 
 FrmCalc::~FrmCalc() {
@@ -149,7 +192,7 @@ bool FrmCalc::IsBuilt(MenuCommand command) {
         case MenuCommand::CustomiseColors:
         case MenuCommand::Help:
         case MenuCommand::About:
-            break;
+            return true;
     }
     return false;
 }
@@ -249,7 +292,10 @@ void FrmCalc::Run(MenuCommand command) {
             UndoOrRedo(command);
             break;
         case MenuCommand::ReopenLastGrid:
+            ReopenLastGrid();
+            break;
         case MenuCommand::ExportForSpreadsheet:
+            ExportForSpreadsheet();
             break;
         case MenuCommand::Converter:
             OpenConverter(converter_, host_, this);
@@ -258,9 +304,16 @@ void FrmCalc::Run(MenuCommand command) {
             OpenDateCalculator(host_, this, date_window_);
             return;
         case MenuCommand::CustomiseColors:
+            if (const auto colors = RunPersonalisation(host_, this)) {
+                ApplyColors(*colors);
+            }
+            return;
         case MenuCommand::Help:
+            ShowHelp(host_, this, kHelpContents);
+            return;
         case MenuCommand::About:
-            break;
+            ShowAbout(host_, this);
+            return;
     }
     RefreshFromEngine();
     setWindowTitle(document_.Caption());
@@ -274,36 +327,8 @@ void FrmCalc::OpenFile(const QString& path) {
     }
 }
 
-void FrmCalc::ApplyColors(ColorValue color1, ColorValue color2, ColorValue color3,
-                          ColorValue color4, ColorValue color5) {
-    for (KstGdiCtl* control : keys_) {
-        control->SetBackColor(color1);
-        control->SetForeColor(color2);
-    }
-    QPalette window_palette = centralWidget()->palette();
-    window_palette.setColor(QPalette::Window, ResolveColor(color1));
-    centralWidget()->setPalette(window_palette);
-    DrawKeypad();
-    // The area that no cell covers; ordinary cells keep their own colour.
-    QPalette grid_palette = grid_view_->palette();
-    for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
-        grid_palette.setColor(group, QPalette::Base, ResolveColor(color3));
-        // A disabled grid still reads normally: only input is refused.
-        grid_palette.setColor(group, QPalette::Text,
-                              QApplication::palette().color(QPalette::Active, QPalette::Text));
-    }
-    grid_view_->setPalette(grid_palette);
-    QPalette dial_palette = dial_->palette();
-    dial_palette.setColor(QPalette::Window, ResolveColor(color4));
-    dial_palette.setColor(QPalette::WindowText, ResolveColor(color5));
-    dial_->setPalette(dial_palette);
-}
-
-void FrmCalc::DrawKeypad() {
-    for (int i = 0; i < kKeypadKeyCount; ++i) {
-        DrawKey(*keys_[static_cast<std::size_t>(i)], KeyAt(i));
-    }
-    DrawGridKey(*keys_[static_cast<std::size_t>(KeyId::Grille)], mode_);
+void FrmCalc::ApplyColors(const ColorSet& colors) {
+    ApplyWindowColors({&keys_, mode_, centralWidget(), grid_view_, dial_}, colors);
 }
 
 void FrmCalc::ToggleGridMode() {
@@ -363,6 +388,11 @@ void FrmCalc::RunKey(KeyId key, int button) {
 
 void FrmCalc::RefreshFromEngine() {
     dial_->setText(QString::fromStdString(Engine().Display()));
+    // The keeper writes the grid off this path, at most once a second.
+    if (keeper_ != nullptr && Grid().Revision() != kept_revision_) {
+        kept_revision_ = Grid().Revision();
+        keeper_->GridChanged();
+    }
     MenuItem(MenuCommand::Undo)->setEnabled(document_.CanUndo());
     MenuItem(MenuCommand::Redo)->setEnabled(document_.CanRedo());
     for (int i = 0; i < kMemoryCount; ++i) {
@@ -454,6 +484,47 @@ void FrmCalc::UndoOrRedo(MenuCommand command) {
         }
     } else {
         grid_view_->scrollToBottom();
+    }
+}
+
+void FrmCalc::SetTapeKeeper(TapeKeeper* keeper) {
+    keeper_ = keeper;
+    kept_revision_ = Grid().Revision();
+}
+
+void FrmCalc::ReopenLastGrid() {
+    if (keeper_ == nullptr) {
+        return;
+    }
+    const QString path = keeper_->StatePath();
+    if (!QFileInfo::exists(path)) {
+        host_.ShowMessage(kNoKeptGrid);
+        return;
+    }
+    // Untitled, so that "Enregistrer" never writes into the state folder.
+    if (document_.OpenPath(path, CalcDocument::Naming::Untitled)) {
+        grid_view_->scrollToBottom();
+    }
+}
+
+void FrmCalc::ExportForSpreadsheet() {
+    if (Grid().GridLine() == 0) {
+        host_.ShowMessage(kNothingToExport);
+        return;
+    }
+    cOpenSaveFile dialog(host_);
+    dialog.Owner = this;
+    dialog.DlgTitle = QStringLiteral("Exporter pour un tableur");
+    dialog.OverWritePrompt = true;
+    dialog.DefaultExt = QStringLiteral("csv");
+    dialog.Filter = QStringLiteral("Tableur CSV (*.csv)|*.csv");
+    if (!dialog.ShowSave()) {
+        return;
+    }
+    const std::span<const CalcLine> lines(Grid().Rows().data(),
+                                          static_cast<std::size_t>(Grid().GridLine()));
+    if (!ExportCsv(QFile::encodeName(dialog.FileName).toStdString(), lines)) {
+        host_.ShowMessage(kExportFailed);
     }
 }
 

@@ -13,7 +13,7 @@
 #include "app/calc_document.h"
 #include "app/key_press_queue.h"
 #include "app/menu_commands.h"
-#include "appearance/color_value.h"
+#include "appearance/color_styles.h"
 #include "appearance/keypad_keys.h"
 #include "gridwork/ui/grid_printer.h"
 
@@ -31,6 +31,7 @@ class FrmHOD;
 class Host;
 class KstGdiCtl;
 class StatusPanel;
+class TapeKeeper;
 
 class FrmCalc : public QMainWindow {
     Q_OBJECT
@@ -63,13 +64,17 @@ class FrmCalc : public QMainWindow {
     bool KeysPending() const { return queue_.Pending(); }
     EditPanel* Panel();
 
-    // The five colours: window and keys, key glyphs, grid background, dial
-    // background, dial text.
-    void ApplyColors(ColorValue color1, ColorValue color2, ColorValue color3, ColorValue color4,
-                     ColorValue color5);
+    // The five colours of a style: window and keys, key glyphs, grid
+    // background, dial background, dial text.
+    void ApplyColors(const ColorSet& colors);
+
+    // The keeper of the last grid: told of every change of the grid, and
+    // the file that "Rouvrir la dernière grille" opens. None in tests.
+    void SetTapeKeeper(TapeKeeper* keeper);
 
   protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
@@ -82,7 +87,8 @@ class FrmCalc : public QMainWindow {
     // The grid keeps its designed place and takes the room a larger window
     // gives.
     void LayOutGrid();
-    void DrawKeypad();
+    // The size the window had when last closed; empty when none was kept.
+    QSize KeptSize() const;
     void ToggleGridMode();
     void QueueKey(KeyId key, int button, bool show_pressed);
     void QueueCommand(MenuCommand command);
@@ -94,6 +100,8 @@ class FrmCalc : public QMainWindow {
     void OnEditClosed(const EditResult& result);
     void StoreInMemory(int memory, int row);
     void RemoveCancelled();
+    void ReopenLastGrid();
+    void ExportForSpreadsheet();
     void UndoOrRedo(MenuCommand command);
     void CopyDisplay();
     void PasteNumber();
@@ -116,6 +124,8 @@ class FrmCalc : public QMainWindow {
     // The secondary windows, made on first use and kept until closed.
     QPointer<FrmHOD> converter_;
     QPointer<FrmDate> date_window_;
+    TapeKeeper* keeper_ = nullptr;
+    std::uint64_t kept_revision_ = 0;
 };
 
 }  // namespace tallimo

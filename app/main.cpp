@@ -4,11 +4,14 @@
 #include <QTranslator>
 
 #include "app/frm_calc.h"
+#include "platform/product_info.h"
 #include "platform/qt_host.h"
+#include "platform/tape_keeper.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tallimo"));
+    QApplication::setWindowIcon(tallimo::ProgramIcon());
     // The program speaks French whatever the desktop's language, its
     // standard dialogs and buttons included.
     QTranslator qt_texts;
@@ -18,6 +21,15 @@ int main(int argc, char* argv[]) {
     }
     tallimo::QtHost host;
     tallimo::FrmCalc window(host);
+    // Keeps the grid in the user's state folder as it changes, so that the
+    // tape of this run can be reopened at the next one, even after a crash.
+    // Made after the window, so that it writes the last changes before the
+    // window goes.
+    tallimo::TapeKeeper keeper([&window] {
+        const std::vector<tallimo::CalcLine>& rows = window.Grid().Rows();
+        return std::vector<tallimo::CalcLine>(rows.begin(), rows.end() - 1);
+    });
+    window.SetTapeKeeper(&keeper);
     window.show();
     // "tallimo fichier.dat" opens the file, as the file manager does.
     const QStringList arguments = QApplication::arguments();

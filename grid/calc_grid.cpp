@@ -10,6 +10,7 @@ CalcGrid::CalcGrid() {
 }
 
 void CalcGrid::SetRow(int row, CalcLine line) {
+    ++revision_;
     rows_[static_cast<std::size_t>(row)] = std::move(line);
     if (observer_ != nullptr) {
         observer_->RowChanged(row);
@@ -17,6 +18,7 @@ void CalcGrid::SetRow(int row, CalcLine line) {
 }
 
 void CalcGrid::SetOperation(int row, std::string text) {
+    ++revision_;
     rows_[static_cast<std::size_t>(row)].Operation = std::move(text);
     if (observer_ != nullptr) {
         observer_->RowChanged(row);
@@ -24,6 +26,7 @@ void CalcGrid::SetOperation(int row, std::string text) {
 }
 
 void CalcGrid::SetValue(int row, std::string text) {
+    ++revision_;
     rows_[static_cast<std::size_t>(row)].Value = std::move(text);
     if (observer_ != nullptr) {
         observer_->RowChanged(row);
@@ -31,6 +34,7 @@ void CalcGrid::SetValue(int row, std::string text) {
 }
 
 void CalcGrid::NewGridLine() {
+    ++revision_;
     const int row = RowCount();
     if (observer_ != nullptr) {
         observer_->RowAboutToBeAppended(row);
@@ -42,6 +46,7 @@ void CalcGrid::NewGridLine() {
 }
 
 void CalcGrid::RemoveLine(int row) {
+    ++revision_;
     if (row < 0 || row >= GridLine()) {
         return;
     }
@@ -55,6 +60,7 @@ void CalcGrid::RemoveLine(int row) {
 }
 
 int CalcGrid::RemoveLines(const std::vector<bool>& marked) {
+    ++revision_;
     const std::size_t recorded = std::min(marked.size(), rows_.size() - 1);
     std::size_t first = 0;
     while (first < recorded && !marked[first]) {
@@ -83,6 +89,7 @@ int CalcGrid::RemoveLines(const std::vector<bool>& marked) {
 }
 
 void CalcGrid::Reset(std::vector<CalcLine> lines) {
+    ++revision_;
     if (observer_ != nullptr) {
         observer_->AboutToReset();
     }

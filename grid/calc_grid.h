@@ -3,6 +3,7 @@
 // a GridObserver.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -59,8 +60,13 @@ class CalcGrid {
 
     void SetObserver(GridObserver* observer) { observer_ = observer; }
 
+    // Grows with every change of the rows: whoever keeps a copy can tell
+    // whether it is still the grid's.
+    std::uint64_t Revision() const { return revision_; }
+
   private:
     std::vector<CalcLine> rows_;
+    std::uint64_t revision_ = 0;
     GridObserver* observer_ = nullptr;
 };
 

@@ -18,6 +18,10 @@ struct RemovalCase {
     const char* after;  // the grid once the command has run
 };
 
+void PrintTo(const RemovalCase& c, std::ostream* os) {
+    *os << c.keys;
+}
+
 class RemovalTable : public ::testing::TestWithParam<RemovalCase> {};
 
 TEST_P(RemovalTable, KeepsEveryFinishedCalculation) {

@@ -202,6 +202,10 @@ struct Change {
     const char* plus_one;  // "+1=" typed back in calculator mode
 };
 
+void PrintTo(const Change& c, std::ostream* os) {
+    *os << c.name;
+}
+
 class Changes : public EditPanelTest, public ::testing::WithParamInterface<Change> {};
 
 TEST_P(Changes, RecomputeTheViewAndXFollowsOnlyTheLastChain) {
@@ -233,8 +237,9 @@ INSTANTIATE_TEST_SUITE_P(
         // Not the last chain: the 5 being typed stays on the dial.
         Change{"NotTheLastChain", "3+4=10x2=5", 1, nullptr, "5", "3; + 5; = 8; 10; x 2; = 20; ", 1,
                "5", "6"},
-        // "Erreur!" in the grid only; X keeps its value.
-        Change{"ErrorInTheGridOnly", "8/2=", 1, nullptr, "0", "8; / 0; = Erreur!; ", 2, "4", "5"},
+        // The last calculation ends in "Erreur!": X = 0, as after opening
+        // such a file, never the value the grid no longer shows.
+        Change{"LastChainEndsInError", "8/2=", 1, nullptr, "0", "8; / 0; = Erreur!; ", 2, "0", "1"},
         Change{"DeleteLastOperator", "3+4=", 1, nullptr, nullptr, "3; ", 0, "3", "4"},
         Change{"DeleteFirstOperand", "3+4=", 0, nullptr, nullptr, "4; ", 0, "4", "5"},
         // Nothing left in the grid; X stays.

@@ -66,7 +66,10 @@ TEST_F(Window, EngineMessagesGoToTheMessageBox) {
     Keys({KeyId::Chiffre5, KeyId::Operateur3, KeyId::Chiffre0, KeyId::Egal});
     ASSERT_EQ(host.dialogs.messages.size(), 1u);
     EXPECT_EQ(host.dialogs.messages[0], "Erreur: Division par zéro.");
-    EXPECT_EQ(Dial(), "5");
+    // The failed step ends the calculation, in the grid as on the display.
+    EXPECT_EQ(Dial(), "0");
+    EXPECT_EQ(window.Grid().Row(2).Operation, "=");
+    EXPECT_EQ(window.Grid().Row(2).Value, "Erreur!");
 }
 
 TEST_F(Window, KeyFaceIsPressedDuringThePauseAndRestoredAfter) {

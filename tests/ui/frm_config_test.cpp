@@ -250,7 +250,7 @@ TEST_F(PersonalisationWindow, APredefinedStyleKeepsTheStoredCustomColours) {
 TEST_F(PersonalisationWindow, CancelAndTheCloseBoxDiscardTheChanges) {
     for (const bool close_box : {false, true}) {
         Store({{"Style", "2"}});
-        FrmConfig& window = Open();
+        Open();
         Click(QStringLiteral("optStyle4"));
         host_.choose_color = [](const ColorDialogRequest&) { return 0x00FF00; };
         Click(QStringLiteral("cmdPerso4"));

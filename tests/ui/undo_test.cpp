@@ -162,4 +162,3 @@ TEST_F(Undo, CtrlZAndCtrlYWorkFromTheGridAndCtrlYIsNeverThePower) {
 
 }  // namespace
 }  // namespace tallimo::testing
-
