@@ -23,6 +23,7 @@
 #include "engine/keyboard.h"
 #include "grid/ui/calc_grid_model.h"
 #include "grid/ui/calc_grid_view.h"
+#include "gridwork/calc_file.h"
 #include "gridwork/cancelled_calculations.h"
 #include "gridwork/csv_export.h"
 #include "gridwork/ui/edit_panel.h"
@@ -45,8 +46,6 @@ constexpr std::string_view kNoKeptGrid =
     "enregistrée.";
 constexpr std::string_view kNothingToExport =
     "La grille de calculs est vide.\r\nAucune donnée à exporter.";
-constexpr std::string_view kExportFailed =
-    "Une erreur s'est produite lors de l'enregistrement du fichier.";
 
 // The window's size of the last run, in its own group of the settings.
 constexpr std::string_view kWindowGroup = "Fenetre";
@@ -524,7 +523,7 @@ void FrmCalc::ExportForSpreadsheet() {
     const std::span<const CalcLine> lines(Grid().Rows().data(),
                                           static_cast<std::size_t>(Grid().GridLine()));
     if (!ExportCsv(QFile::encodeName(dialog.FileName).toStdString(), lines)) {
-        host_.ShowMessage(kExportFailed);
+        host_.ShowMessage(FileErrorMessage(FileError::WriteFailed));
     }
 }
 

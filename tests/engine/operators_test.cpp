@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "printed_names.h"
+
 #include "engine/operators.h"
 #include "numbers/number_text.h"
 
@@ -39,7 +41,8 @@ INSTANTIATE_TEST_SUITE_P(
                       EvalCase{1e200, 1e200, "x", "1E+200", EvalError::Overflow},
                       EvalCase{1e300, 1e-300, "/", "1E+300", EvalError::Overflow},
                       EvalCase{-1e308, 1e308, "-", "-1E+308", EvalError::Overflow},
-                      EvalCase{5, 2, "?", "5", EvalError::UnknownOperator}));
+                      EvalCase{5, 2, "?", "5", EvalError::UnknownOperator}),
+    ::tallimo::testing::PrintedName());
 
 TEST(SubtractionDecimals, CountsWhatTheTextReallyHolds) {
     EXPECT_EQ(SubtractionDecimals("0,25"), 2);

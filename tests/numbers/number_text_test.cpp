@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "printed_names.h"
+
 #include <cmath>
 #include <limits>
 
@@ -33,7 +35,8 @@ INSTANTIATE_TEST_SUITE_P(Forms, NumberToTextTable,
                                            ToTextCase{-0.0, "0"}, ToTextCase{0.1 + 0.2, "0,3"},
                                            ToTextCase{1.5e-7, "1,5E-07"},
                                            ToTextCase{1e300, "1E+300"},
-                                           ToTextCase{-2.5e-200, "-2,5E-200"}));
+                                           ToTextCase{-2.5e-200, "-2,5E-200"}),
+                         ::tallimo::testing::PrintedName());
 
 struct ToNumberCase {
     const char* text;

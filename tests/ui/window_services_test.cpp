@@ -100,8 +100,7 @@ TEST_F(WindowServices, ExportWritesTheRecordedLinesForASpreadsheet) {
         return Host::ChosenFiles{{nowhere}, 0};
     };
     window.Run(MenuCommand::ExportForSpreadsheet);
-    EXPECT_EQ(host.dialogs.messages.back(),
-              "Une erreur s'est produite lors de l'enregistrement du fichier.");
+    EXPECT_EQ(host.dialogs.messages.back(), "Une erreur s'est produite lors de la sauvegarde.");
 }
 
 TEST_F(WindowServices, TheLastGridKeptReopensUntitled) {
