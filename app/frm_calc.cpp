@@ -278,10 +278,10 @@ void FrmCalc::Run(MenuCommand command) {
             PasteNumber();
             break;
         case MenuCommand::Print:
-            PrintGrid(Grid(), host_, printers_, this);
+            PrintGrid(Grid(), host_, Printers(), this);
             break;
         case MenuCommand::PrintPreview:
-            PreviewGrid(Grid(), host_, printers_, this);
+            PreviewGrid(Grid(), host_, Printers(), this);
             break;
         case MenuCommand::RemoveCancelled:
             RemoveCancelled();
@@ -525,6 +525,13 @@ void FrmCalc::ExportForSpreadsheet() {
     if (!ExportCsv(QFile::encodeName(dialog.FileName).toStdString(), lines)) {
         host_.ShowMessage(FileErrorMessage(FileError::WriteFailed));
     }
+}
+
+PrinterChoice& FrmCalc::Printers() {
+    if (!printers_) {
+        printers_ = std::make_unique<PrinterChoice>();
+    }
+    return *printers_;
 }
 
 void FrmCalc::RemoveCancelled() {

@@ -99,6 +99,7 @@ class FrmCalc : public QMainWindow {
     void OpenLine(int row);
     void OnEditClosed(const EditResult& result);
     void StoreInMemory(int memory, int row);
+    PrinterChoice& Printers();
     void RemoveCancelled();
     void ReopenLastGrid();
     void ExportForSpreadsheet();
@@ -111,7 +112,9 @@ class FrmCalc : public QMainWindow {
     // Destroyed before the document, whose grid it observes.
     std::unique_ptr<CalcGridModel> model_;
     KeyPressQueue queue_;
-    PrinterChoice printers_;
+    // Made at the first print: the printing system is slow to start and
+    // most sessions never print.
+    std::unique_ptr<PrinterChoice> printers_;
     GridMode mode_ = GridMode::Calculator;
 
     QLabel* dial_ = nullptr;
