@@ -70,7 +70,7 @@ bool CalcDocument::OpenPath(const QString& path, Naming naming) {
     }
     history_.Record(Now());
     grid_.Reset(std::move(file.lines));
-    engine_.ContinueFromLastLine();
+    engine_.ContinueFromLastLine(ComputedLastValue(grid_));
     file_title_ = naming == Naming::FromFile ? info.fileName() : QString();
     return true;
 }
@@ -133,7 +133,8 @@ void CalcDocument::BeginLineEdit() {
 
 void CalcDocument::FinishLineEdit(const EditResult& result) {
     if (result.show_x || result.follow_value) {
-        engine_.FollowValue(result.follow_value.value_or(std::string()));
+        // X follows the last line, which is the edited chain's end here.
+        engine_.FollowValue(result.follow_value.value_or(std::string()), ComputedLastValue(grid_));
     }
     if (edit_before_ && !edit_before_->lines.Matches(grid_.Rows())) {
         history_.Record(std::move(*edit_before_));

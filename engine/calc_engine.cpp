@@ -112,7 +112,7 @@ void CalcEngine::BlankGrid() {
     Show(state_.X);
 }
 
-void CalcEngine::ContinueFromLastLine() {
+void CalcEngine::ContinueFromLastLine(std::optional<double> computed) {
     state_.PendingOperator.clear();
     state_.OperatorPending = false;
     state_.X = 0.0;
@@ -121,7 +121,7 @@ void CalcEngine::ContinueFromLastLine() {
         const std::string& value = grid_.Row(grid_.GridLine() - 1).Value;
         if (value != kCancellationText && value != kErrorText) {
             if (const std::optional<double> x = TextToNumber(value)) {
-                state_.X = *x;
+                state_.X = computed.value_or(*x);
                 state_.Entry = EntryState::Result;
             }
         }
@@ -136,7 +136,7 @@ void CalcEngine::Restore(const EngineSnapshot& snapshot) {
     display_ = snapshot.display;
 }
 
-void CalcEngine::FollowValue(std::string_view value) {
+void CalcEngine::FollowValue(std::string_view value, std::optional<double> computed) {
     if (value == kErrorText) {
         // The calculation ends in an error: nothing to go on from, as when a
         // file ending in "Erreur!" is opened.
@@ -144,7 +144,7 @@ void CalcEngine::FollowValue(std::string_view value) {
         state_.Entry = EntryState::Cleared;
     } else if (value != kCancellationText) {
         if (const std::optional<double> x = TextToNumber(value)) {
-            state_.X = *x;
+            state_.X = computed.value_or(*x);
         }
     }
     Show(state_.X);

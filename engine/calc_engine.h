@@ -2,6 +2,7 @@
 // keypad key. Each step is recorded in the calculation grid as it happens.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -53,11 +54,12 @@ class CalcEngine {
     // After the grid was replaced (a file opened): X and the state come from
     // the last line's value, a number giving Result, anything else 0 and
     // Cleared.
-    void ContinueFromLastLine();
+    // `computed` is the last line's number to full precision when known.
+    void ContinueFromLastLine(std::optional<double> computed = std::nullopt);
 
     // After an edit of the last chain: X follows a number value, and the
     // state is not changed; "Erreur!" makes X 0 and the state Cleared.
-    void FollowValue(std::string_view value);
+    void FollowValue(std::string_view value, std::optional<double> computed = std::nullopt);
 
     // For undo: the state and display now, and back to them. The memories
     // are not part of it: they keep what the user stored.

@@ -99,13 +99,11 @@ double RecalcFunctionLine(CalcGrid& grid, int row, double value, bool& error) {
     return result;
 }
 
-void RecalculateChain(CalcGrid& grid, int first, int last) {
-    if (last >= grid.GridLine()) {
-        last = grid.GridLine() - 1;
-    }
-    if (first < 0 || last <= first) {
-        return;
-    }
+namespace {
+
+// RecalculateChain's work; answers the value of row `last` as computed, at
+// full precision, with its error flag.
+double RecalculateRange(CalcGrid& grid, int first, int last, bool& last_error) {
     // A value that is no number (a damaged file) makes every later result an
     // error rather than a guess.
     const std::optional<double> start = TextToNumber(grid.Row(first).Value);
@@ -116,6 +114,8 @@ void RecalculateChain(CalcGrid& grid, int first, int last) {
     std::string pending;
     bool operation_pending = false;
     bool operand_present = false;
+    double shown = accumulator;
+    last_error = accumulator_error;
 
     for (int r = first + 1; r <= last; ++r) {
         const CalcLine& line = grid.Row(r);
@@ -123,8 +123,12 @@ void RecalculateChain(CalcGrid& grid, int first, int last) {
             case LineKind::Function:
                 if (operand_present) {
                     operand = RecalcFunctionLine(grid, r, operand, operand_error);
+                    shown = operand;
+                    last_error = operand_error;
                 } else {
                     accumulator = RecalcFunctionLine(grid, r, accumulator, accumulator_error);
+                    shown = accumulator;
+                    last_error = accumulator_error;
                 }
                 break;
             case LineKind::Result:
@@ -136,6 +140,8 @@ void RecalculateChain(CalcGrid& grid, int first, int last) {
                            accumulator_error ? std::string(kErrorText) : NumberToText(accumulator));
                 operation_pending = false;
                 operand_present = false;
+                shown = accumulator;
+                last_error = accumulator_error;
                 break;
             case LineKind::Operation: {
                 if (operation_pending) {
@@ -148,6 +154,8 @@ void RecalculateChain(CalcGrid& grid, int first, int last) {
                 pending = line.Operation;
                 operation_pending = true;
                 operand_present = true;
+                shown = operand;
+                last_error = operand_error;
                 break;
             }
             case LineKind::Cancellation:
@@ -155,6 +163,44 @@ void RecalculateChain(CalcGrid& grid, int first, int last) {
                 break;
         }
     }
+    return shown;
+}
+
+}  // namespace
+
+void RecalculateChain(CalcGrid& grid, int first, int last) {
+    if (last >= grid.GridLine()) {
+        last = grid.GridLine() - 1;
+    }
+    if (first < 0 || last <= first) {
+        return;
+    }
+    bool error = false;
+    RecalculateRange(grid, first, last, error);
+}
+
+std::optional<double> ComputedLastValue(const CalcGrid& grid) {
+    if (grid.GridLine() == 0) {
+        return std::nullopt;
+    }
+    const int last = grid.GridLine() - 1;
+    const std::string& text = grid.Row(last).Value;
+    if (!TextToNumber(text)) {
+        return std::nullopt;
+    }
+    // The chain is computed on a copy: the grid itself stays as it is.
+    const Chain chain = FindChain(grid, last);
+    CalcGrid copy;
+    copy.Reset(
+        std::vector<CalcLine>(grid.Rows().begin() + chain.first, grid.Rows().begin() + last + 1));
+    bool error = false;
+    const double value = RecalculateRange(copy, 0, last - chain.first, error);
+    // A grid whose values were not computed from its chain (a file changed
+    // by hand) keeps the value it shows.
+    if (error || NumberToText(value) != text) {
+        return std::nullopt;
+    }
+    return value;
 }
 
 LineEditor::LineEditor(CalcGrid& grid, MessageSink& messages, TextPrompt& prompt)

@@ -58,6 +58,12 @@ double RecalcFunctionLine(CalcGrid& grid, int row, double value, bool& error);
 // values that change are written, so a view is told about those rows only.
 void RecalculateChain(CalcGrid& grid, int first, int last);
 
+// The number of the last recorded line as its chain computes it, to every
+// digit the text of the line leaves out, so that the calculator goes on from
+// a grid it did not compute itself as it would from its own. Nothing when the
+// line holds no number, or when the chain does not give the line's text.
+std::optional<double> ComputedLastValue(const CalcGrid& grid);
+
 // How the panel lays itself out for a line.
 enum class EditLayout {
     Function,      // function box and comment

@@ -131,5 +131,21 @@ TEST(KeypadAndRecalculation, AgreeOnRandomSessions) {
     }
 }
 
+// The calculator goes on from a grid it did not compute itself (a file
+// opened): what it records next must still agree with the recalculation.
+TEST(KeypadAndRecalculation, AgreeWhenGoingOnFromAnOpenedGrid) {
+    for (const char* before : {"1 / 3 =", "2 = f:RCarrée", "10 / 7 = f:1/x", "Pi x 2 ="}) {
+        EngineRig typed;
+        typed.Type(before);
+        EngineRig reopened;
+        reopened.grid.Reset(
+            std::vector<CalcLine>(typed.grid.Rows().begin(), typed.grid.Rows().end() - 1));
+        reopened.engine.ContinueFromLastLine(ComputedLastValue(reopened.grid));
+        reopened.Type("x 3 =");
+        EXPECT_EQ(FirstDisagreement(reopened.grid), -1)
+            << before << " x 3 =: " << GridText(reopened.grid);
+    }
+}
+
 }  // namespace
 }  // namespace tallimo
