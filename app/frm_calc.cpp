@@ -128,6 +128,9 @@ bool FrmCalc::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void FrmCalc::LayOutGrid() {
+    if (grid_view_ == nullptr) {
+        return;  // the client area is resized before the grid exists
+    }
     const QRect designed = TwipsRect(4560, 120, 3375, 5295);
     const QSize extra = centralWidget()->size() - centralWidget()->minimumSize();
     grid_view_->setGeometry(

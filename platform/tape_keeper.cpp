@@ -190,7 +190,7 @@ QString TapeKeeper::CurrentPath() const {
 
 QString TapeKeeper::DefaultStateFolder() {
     QString base = qEnvironmentVariable("XDG_STATE_HOME");
-    // The base directory specification has relative paths ignored.
+    // XDG ignores a relative XDG_STATE_HOME.
     if (base.isEmpty() || QDir::isRelativePath(base)) {
         base = QDir::home().filePath(QStringLiteral(".local/state"));
     }
