@@ -94,10 +94,8 @@ void CalcDocument::Save(QWidget* owner) {
         return;
     }
     last_folder_ = QFileInfo(dialog.FileName).absolutePath();
-    const std::span<const CalcLine> lines(grid_.Rows().data(),
-                                          static_cast<std::size_t>(grid_.GridLine()));
-    const FileError error =
-        SaveCalculationFile(QFile::encodeName(dialog.FileName).toStdString(), lines);
+    const FileError error = SaveCalculationFile(QFile::encodeName(dialog.FileName).toStdString(),
+                                                grid_.RecordedLines());
     if (error != FileError::None) {
         host_.ShowMessage(FileErrorMessage(error));
         return;

@@ -523,9 +523,7 @@ void FrmCalc::ExportForSpreadsheet() {
     if (!dialog.ShowSave()) {
         return;
     }
-    const std::span<const CalcLine> lines(Grid().Rows().data(),
-                                          static_cast<std::size_t>(Grid().GridLine()));
-    if (!ExportCsv(QFile::encodeName(dialog.FileName).toStdString(), lines)) {
+    if (!ExportCsv(QFile::encodeName(dialog.FileName).toStdString(), Grid().RecordedLines())) {
         host_.ShowMessage(FileErrorMessage(FileError::WriteFailed));
     }
 }

@@ -26,8 +26,8 @@ int main(int argc, char* argv[]) {
     // Made after the window, so that it writes the last changes before the
     // window goes.
     tallimo::TapeKeeper keeper([&window] {
-        const std::vector<tallimo::CalcLine>& rows = window.Grid().Rows();
-        return std::vector<tallimo::CalcLine>(rows.begin(), rows.end() - 1);
+        const auto lines = window.Grid().RecordedLines();
+        return std::vector<tallimo::CalcLine>(lines.begin(), lines.end());
     });
     window.SetTapeKeeper(&keeper);
     window.show();

@@ -6,18 +6,11 @@
 
 #include "engine/calc_engine.h"
 #include "numbers/number_text.h"
+#include "silent_host.h"
 
 namespace {
 
 using namespace tallimo;
-
-class SilentHost : public MessageSink, public TextPrompt {
-  public:
-    void ShowMessage(std::string_view, MessageIcon) override {}
-    std::optional<std::string> AskText(std::string_view, std::string_view) override {
-        return std::nullopt;
-    }
-};
 
 void BM_NumberToText(benchmark::State& state) {
     const double values[] = {15.0, 0.5, 1.0 / 3, 1e20, 1e-5, -1234.5678, 6.55957};

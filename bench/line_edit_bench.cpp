@@ -8,18 +8,11 @@
 
 #include "gridwork/line_edit.h"
 #include "numbers/number_text.h"
+#include "silent_host.h"
 
 namespace {
 
 using namespace tallimo;
-
-class SilentHost : public MessageSink, public TextPrompt {
-  public:
-    void ShowMessage(std::string_view, MessageIcon) override {}
-    std::optional<std::string> AskText(std::string_view, std::string_view) override {
-        return std::nullopt;
-    }
-};
 
 // One chain of `lines` lines: a first operand, then operators with their
 // operands, a function now and then and a result every tenth line, so that

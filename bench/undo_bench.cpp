@@ -9,18 +9,11 @@
 
 #include "gridwork/grid_history.h"
 #include "numbers/number_text.h"
+#include "silent_host.h"
 
 namespace {
 
 using namespace tallimo;
-
-class SilentHost : public MessageSink, public TextPrompt {
-  public:
-    void ShowMessage(std::string_view, MessageIcon) override {}
-    std::optional<std::string> AskText(std::string_view, std::string_view) override {
-        return std::nullopt;
-    }
-};
 
 std::vector<CalcLine> Tape(int lines) {
     std::vector<CalcLine> tape;

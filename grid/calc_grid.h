@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -36,6 +37,8 @@ class CalcGrid {
     const CalcLine& Row(int row) const { return rows_[static_cast<std::size_t>(row)]; }
     const CalcLine& OpenRow() const { return rows_.back(); }
     const std::vector<CalcLine>& Rows() const { return rows_; }
+    // The recorded lines, without the open row.
+    std::span<const CalcLine> RecordedLines() const { return {rows_.data(), rows_.size() - 1}; }
 
     // Replaces a row (the open one included) and tells the observer.
     void SetRow(int row, CalcLine line);

@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace tallimo {
 
@@ -34,6 +35,16 @@ struct CalcLine {
     LineKind Kind = LineKind::Operation;
 
     bool HasComment() const { return !Comment.empty(); }
+    // The comment as typed: without its padding and blank ends.
+    std::string_view CommentText() const {
+        constexpr std::string_view kBlank = " \t\r\n";
+        const std::string_view text = Comment;
+        const std::size_t begin = text.find_first_not_of(kBlank);
+        if (begin == std::string_view::npos) {
+            return {};
+        }
+        return text.substr(begin, text.find_last_not_of(kBlank) - begin + 1);
+    }
     bool operator==(const CalcLine&) const = default;
 };
 

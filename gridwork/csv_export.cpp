@@ -11,15 +11,6 @@ constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 constexpr std::string_view kHeader = "Opération;Valeur;Décimales;Commentaire";
 constexpr std::string_view kRowEnd = "\r\n";
 
-std::string_view TrimBlank(std::string_view text) {
-    constexpr std::string_view kBlank = " \t\r\n";
-    const std::size_t begin = text.find_first_not_of(kBlank);
-    if (begin == std::string_view::npos) {
-        return {};
-    }
-    return text.substr(begin, text.find_last_not_of(kBlank) - begin + 1);
-}
-
 void AppendField(std::string& out, std::string_view text) {
     if (text.find_first_of(";\"\r\n") == std::string_view::npos) {
         out += text;
@@ -63,7 +54,7 @@ std::string GridToCsv(std::span<const CalcLine> lines) {
         out += ';';
         AppendField(out, line.Decimals);
         out += ';';
-        AppendField(out, TrimBlank(line.Comment));
+        AppendField(out, line.CommentText());
         out += kRowEnd;
     }
     return out;

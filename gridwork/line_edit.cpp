@@ -224,7 +224,7 @@ LineOpening LineEditor::Open(int row) {
     opening.status = OpenStatus::Opened;
     opening.caption = std::string(kEditCaptionPrefix) + line.Operation + " " + line.Value;
     opening.operation = line.Operation;
-    opening.comment = std::string(Trim(line.Comment));
+    opening.comment = std::string(line.CommentText());
     opening.can_delete = line.Kind != LineKind::Result;
     switch (line.Kind) {
         case LineKind::Function:

@@ -208,24 +208,7 @@ QPushButton* EditPanel::MnemonicButton(const QKeyEvent& key) const {
     return nullptr;
 }
 
-bool EditPanel::event(QEvent* event) {
-    // The panel's own Alt letters come before the menu bar's: Alt+A is
-    // "&Annuler" here, not the "&Affichage" menu.
-    if (event->type() == QEvent::ShortcutOverride &&
-        MnemonicButton(*static_cast<QKeyEvent*>(event)) != nullptr) {
-        event->accept();
-        return true;
-    }
-    return QGroupBox::event(event);
-}
-
 void EditPanel::keyPressEvent(QKeyEvent* event) {
-    if (QPushButton* button = MnemonicButton(*event)) {
-        if (button->isEnabled()) {
-            button->click();
-        }
-        return;
-    }
     switch (event->key()) {
         case Qt::Key_Return:
         case Qt::Key_Enter:
@@ -240,6 +223,8 @@ void EditPanel::keyPressEvent(QKeyEvent* event) {
 }
 
 bool EditPanel::eventFilter(QObject* watched, QEvent* event) {
+    // The panel's own Alt letters come before the menu bar's: Alt+A is
+    // "&Annuler" here, not the "&Affichage" menu.
     if (event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress) {
         if (QPushButton* button = MnemonicButton(*static_cast<QKeyEvent*>(event))) {
             if (event->type() == QEvent::KeyPress && button->isEnabled()) {

@@ -45,7 +45,6 @@ class EditPanel : public QGroupBox {
     void Closed(const tallimo::EditResult& result);
 
   protected:
-    bool event(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
