@@ -1,12 +1,17 @@
 #include "app/calc_document.h"
 
+#include <QCursor>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QStandardPaths>
 
+#include "app/tape_keeper.h"
 #include "gridwork/calc_file.h"
 #include "gridwork/cancelled_calculations.h"
+#include "gridwork/csv_export.h"
+#include "numbers/number_text.h"
 #include "platform/c_open_save_file.h"
 #include "platform/host.h"
 
@@ -19,11 +24,24 @@ constexpr std::string_view kOperationInProgress =
     "Une opération est en cours.\r\nTerminez la ou annulez la avant de poursuivre.";
 constexpr std::string_view kNothingToSave =
     "La grille de calculs est vide.\r\nAucune donnée à enregistrer.";
+constexpr std::string_view kNothingToExport =
+    "La grille de calculs est vide.\r\nAucune donnée à exporter.";
+constexpr std::string_view kNoKeptGrid =
+    "Aucune grille n'a encore été conservée.\r\nLa grille est conservée dès qu'une ligne est "
+    "enregistrée.";
 
 }  // namespace
 
-CalcDocument::CalcDocument(Host& host)
-    : host_(host), engine_(grid_, host, host), editor_(grid_, host, host) {}
+CalcDocument::CalcDocument(Host& host, QObject* parent)
+    : QObject(parent), host_(host), engine_(grid_, host, host), editor_(grid_, host, host) {
+    // The keeper hears of the grid's lines, not of every digit typed.
+    connect(this, &CalcDocument::Changed, this, [this] {
+        if (keeper_ != nullptr && grid_.Revision() != kept_revision_) {
+            kept_revision_ = grid_.Revision();
+            keeper_->GridChanged();
+        }
+    });
+}
 
 QString CalcDocument::Caption() const {
     const QString title = QStringLiteral("Tallimo");
@@ -36,6 +54,7 @@ void CalcDocument::BlankGrid() {
     }
     engine_.BlankGrid();
     file_title_.clear();
+    emit Changed();
 }
 
 QString CalcDocument::DialogFolder() const {
@@ -72,6 +91,7 @@ bool CalcDocument::OpenPath(const QString& path, Naming naming) {
     grid_.Reset(std::move(file.lines));
     engine_.ContinueFromLastLine(ComputedLastValue(grid_));
     file_title_ = naming == Naming::FromFile ? info.fileName() : QString();
+    emit Changed();
     return true;
 }
 
@@ -101,6 +121,44 @@ void CalcDocument::Save(QWidget* owner) {
         return;
     }
     file_title_ = dialog.FileTitle();
+    emit Changed();
+}
+
+void CalcDocument::Export(QWidget* owner) {
+    if (grid_.GridLine() == 0) {
+        host_.ShowMessage(kNothingToExport);
+        return;
+    }
+    cOpenSaveFile dialog(host_);
+    dialog.Owner = owner;
+    dialog.DlgTitle = QStringLiteral("Exporter pour un tableur");
+    dialog.OverWritePrompt = true;
+    dialog.DefaultExt = QStringLiteral("csv");
+    dialog.Filter = QStringLiteral("Tableur CSV (*.csv)|*.csv");
+    if (!dialog.ShowSave()) {
+        return;
+    }
+    if (!ExportCsv(QFile::encodeName(dialog.FileName).toStdString(), grid_.RecordedLines())) {
+        host_.ShowMessage(FileErrorMessage(FileError::WriteFailed));
+    }
+}
+
+void CalcDocument::SetTapeKeeper(TapeKeeper* keeper) {
+    keeper_ = keeper;
+    kept_revision_ = grid_.Revision();
+}
+
+void CalcDocument::ReopenKept() {
+    if (keeper_ == nullptr) {
+        return;
+    }
+    const QString path = keeper_->StatePath();
+    if (!QFileInfo::exists(path)) {
+        host_.ShowMessage(kNoKeptGrid);
+        return;
+    }
+    // Untitled, so that "Enregistrer" never writes into the state folder.
+    OpenPath(path, Naming::Untitled);
 }
 
 int CalcDocument::RemoveCancelled() {
@@ -108,9 +166,12 @@ int CalcDocument::RemoveCancelled() {
         return 0;
     }
     TapeState before = Now();
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
     const int removed = RemoveCancelledCalculations(grid_, engine_.State());
+    QGuiApplication::restoreOverrideCursor();
     if (removed > 0) {
         history_.Record(std::move(before));
+        emit Changed();
     }
     return removed;
 }
@@ -118,11 +179,25 @@ int CalcDocument::RemoveCancelled() {
 void CalcDocument::Press(const KeyPress& key) {
     engine_.Press(key);
     history_.ForgetRedo();
+    emit Changed();
 }
 
 bool CalcDocument::Paste(std::string_view text) {
     history_.ForgetRedo();
-    return engine_.Paste(text);
+    const bool pasted = engine_.Paste(text);
+    emit Changed();
+    return pasted;
+}
+
+void CalcDocument::StoreMemory(int memory, int row) {
+    if (row >= grid_.RowCount()) {
+        return;
+    }
+    // "Annulation", "Erreur!" and the empty open row hold no number to keep.
+    if (const auto value = TextToNumber(grid_.Row(row).Value)) {
+        engine_.StoreMemory(memory, *value);
+        emit Changed();
+    }
 }
 
 void CalcDocument::BeginLineEdit() {
@@ -138,6 +213,7 @@ void CalcDocument::FinishLineEdit(const EditResult& result) {
         history_.Record(std::move(*edit_before_));
     }
     edit_before_.reset();
+    emit Changed();
 }
 
 TapeState CalcDocument::Now() const {
@@ -171,12 +247,14 @@ bool CalcDocument::CanRedo() const {
 void CalcDocument::Undo() {
     if (CanUndo()) {
         Restore(*history_.Undo(Now()));
+        emit Changed();
     }
 }
 
 void CalcDocument::Redo() {
     if (CanRedo()) {
         Restore(*history_.Redo(Now()));
+        emit Changed();
     }
 }
 

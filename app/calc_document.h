@@ -1,10 +1,11 @@
 // The tape being worked on: the calculation grid, the calculator that
 // records into it, the line editor that changes its lines, and the file it
-// was last opened from or saved to. Every change of the grid's lines goes
-// through the calculator, the line editor or the commands here, so that the
-// tape's history has one place to be kept.
+// was last opened from or saved to. Every change of the tape goes through
+// the commands here, which keep its history and announce it once, by
+// Changed(): the window, the kept tape and the undo and redo items listen.
 #pragma once
 
+#include <QObject>
 #include <QString>
 #include <optional>
 #include <string_view>
@@ -19,16 +20,18 @@ class QWidget;
 namespace tallimo {
 
 class Host;
+class TapeKeeper;
 
-class CalcDocument {
+class CalcDocument : public QObject {
+    Q_OBJECT
+
   public:
     // The host shows the messages and the file dialogs.
-    explicit CalcDocument(Host& host);
+    explicit CalcDocument(Host& host, QObject* parent = nullptr);
 
     const CalcGrid& Grid() const { return grid_; }
     // The grid's observer is the view's model.
     void SetGridObserver(GridObserver* observer) { grid_.SetObserver(observer); }
-    CalcEngine& Engine() { return engine_; }
     const CalcEngine& Engine() const { return engine_; }
     LineEditor& Editor() { return editor_; }
 
@@ -52,6 +55,16 @@ class CalcDocument {
     // grid written whole or, on failure, the old file left as it was.
     void Save(QWidget* owner);
 
+    // "Exporter pour un tableur…": the file dialog, then the grid as CSV.
+    void Export(QWidget* owner);
+
+    // The keeper of the tape on disk: told of every change of the grid's
+    // lines, and the file that "Rouvrir la dernière grille" opens. None in
+    // most tests.
+    void SetTapeKeeper(TapeKeeper* keeper);
+    // "Rouvrir la dernière grille": the tape of the previous run, untitled.
+    void ReopenKept();
+
     // "Supprimer les calculs annulés": the cancelled calculations leave the
     // grid in one pass; nothing happens with an empty grid or while a
     // calculation is in progress. Returns the number of lines removed.
@@ -61,6 +74,8 @@ class CalcDocument {
     // no longer be redone then.
     void Press(const KeyPress& key);
     bool Paste(std::string_view text);
+    // F1 to F5 on a grid line: the line's number into that memory.
+    void StoreMemory(int memory, int row);
 
     // The edit panel opened a line: the tape as it is now is what undo
     // brings back if the edit changes it.
@@ -76,6 +91,10 @@ class CalcDocument {
     bool CanRedo() const;
     void Undo();
     void Redo();
+
+  signals:
+    // The tape, the calculator or the file name changed.
+    void Changed();
 
   private:
     // The folder the file dialogs start in: the last one used, else the
@@ -93,6 +112,8 @@ class CalcDocument {
     QString last_folder_;
     GridHistory history_;
     std::optional<TapeState> edit_before_;
+    TapeKeeper* keeper_ = nullptr;
+    std::uint64_t kept_revision_ = 0;
 };
 
 }  // namespace tallimo

@@ -1,59 +1,38 @@
 #include "app/frm_calc.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QClipboard>
-#include <QFile>
-#include <QFileInfo>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QMenuBar>
 #include <QStatusBar>
 #include <algorithm>
 
-#include "app/key_translation.h"
+#include "app/calc_keypad.h"
+#include "app/calc_menus.h"
 #include "app/status_panel.h"
+#include "app/window_size.h"
 #include "appearance/ui/frm_config.h"
 #include "appearance/ui/kst_gdi_ctl.h"
-#include "appearance/ui/twips_rect.h"
 #include "appearance/ui/window_colors.h"
 #include "converter/ui/frm_hod.h"
 #include "dates/ui/frm_date.h"
-#include "engine/keyboard.h"
 #include "grid/ui/calc_grid_model.h"
 #include "grid/ui/calc_grid_view.h"
-#include "gridwork/calc_file.h"
-#include "gridwork/cancelled_calculations.h"
-#include "gridwork/csv_export.h"
 #include "gridwork/ui/edit_panel.h"
-#include "numbers/number_text.h"
-#include "platform/c_open_save_file.h"
-#include "platform/frm_about.h"
-#include "platform/help_book.h"
-#include "platform/help_window.h"
+#include "help/ui/frm_about.h"
+#include "help/ui/help_book.h"
+#include "help/ui/help_window.h"
 #include "platform/host.h"
-#include "platform/tape_keeper.h"
+#include "platform/shell_basics.h"
 
 namespace tallimo {
 
 namespace {
 
-constexpr int kKeyLookMilliseconds = 100;
-
-constexpr std::string_view kNoKeptGrid =
-    "Aucune grille n'a encore été conservée.\r\nLa grille est conservée dès qu'une ligne est "
-    "enregistrée.";
-constexpr std::string_view kNothingToExport =
-    "La grille de calculs est vide.\r\nAucune donnée à exporter.";
-
-// The window's size of the last run, in its own group of the settings.
-constexpr std::string_view kWindowGroup = "Fenetre";
-constexpr std::string_view kWidthKey = "Largeur";
-constexpr std::string_view kHeightKey = "Hauteur";
-
-QString Text(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+// The grid's designed place; a larger window gives it the extra room.
+QRect DesignedGridPlace() {
+    return TwipsRect(4560, 120, 3375, 5295);
 }
 
 }  // namespace
@@ -62,12 +41,7 @@ FrmCalc::FrmCalc(Host& host, QWidget* parent)
     : QMainWindow(parent),
       host_(host),
       document_(host),
-      model_(std::make_unique<CalcGridModel>(document_.Grid())),
-      queue_(
-          [this](int milliseconds, std::function<void()> done) {
-              host_.RunLater(milliseconds, this, std::move(done));
-          },
-          kKeyLookMilliseconds) {
+      model_(std::make_unique<CalcGridModel>(document_.Grid())) {
     document_.SetGridObserver(model_.get());
     setObjectName(QStringLiteral("frmCalc"));
     auto* client = new QWidget(this);
@@ -79,6 +53,39 @@ FrmCalc::FrmCalc(Host& host, QWidget* parent)
     client->setAutoFillBackground(true);
     setCentralWidget(client);
 
+    CreateDial(client);
+    CreateGrid(client);
+    menus_ = new CalcMenus(*this, [this](MenuCommand command) {
+        keypad_->QueueCommand([this, command] { Run(command); });
+    });
+    keypad_ = new CalcKeypad(
+        host_, *client,
+        {[this](const KeyPress& key) { document_.Press(key); }, [this] { ToggleGridMode(); }});
+    CreateStatusBar();
+    connect(&document_, &CalcDocument::Changed, this, &FrmCalc::ShowDocument);
+    // Undo and redo are available as the document's history allows.
+    for (const MenuCommand command : {MenuCommand::Undo, MenuCommand::Redo}) {
+        QAction* item = MenuItem(command);
+        connect(&document_, &CalcDocument::Changed, item, [this, item, command] {
+            item->setEnabled(command == MenuCommand::Undo ? document_.CanUndo()
+                                                          : document_.CanRedo());
+        });
+    }
+
+    // Start-up: the kept colour style draws the whole keypad, then the state
+    // is Cleared (the engine starts so).
+    ApplyColors(LoadColors(host_.Settings()));
+    ShowDocument();
+    setFocusPolicy(Qt::StrongFocus);
+    setMinimumSize(sizeHint());
+    resize(KeptWindowSize(host_.Settings()).expandedTo(minimumSize()));
+}
+
+FrmCalc::~FrmCalc() {
+    document_.SetGridObserver(nullptr);
+}
+
+void FrmCalc::CreateDial(QWidget* client) {
     dial_ = new QLabel(QStringLiteral("0"), client);
     dial_->setObjectName(QStringLiteral("lblAffich"));
     // Screen readers read the display's text as its name.
@@ -88,159 +95,20 @@ FrmCalc::FrmCalc(Host& host, QWidget* parent)
     dial_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     dial_->setMargin(2);
     dial_->setAutoFillBackground(true);
-    QFont dial_font;
-    dial_font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"),
-                           QStringLiteral("DejaVu Sans")});
-    dial_font.setPointSizeF(9.75);
-    dial_->setFont(dial_font);
+    dial_->setFont(WindowFont(9.75));
+}
 
+void FrmCalc::CreateGrid(QWidget* client) {
     grid_view_ = new CalcGridView(client);
-    grid_view_->setGeometry(TwipsRect(4560, 120, 3375, 5295));
+    grid_view_->setGeometry(DesignedGridPlace());
     grid_view_->setModel(model_.get());
     grid_view_->SetInputEnabled(false);
     connect(model_.get(), &CalcGridModel::rowAppended, grid_view_,
             [this] { grid_view_->scrollToBottom(); });
     connect(grid_view_, &CalcGridView::OpenLineRequested, this, &FrmCalc::OpenLine);
-    connect(grid_view_, &CalcGridView::StoreInMemoryRequested, this, &FrmCalc::StoreInMemory);
+    connect(grid_view_, &CalcGridView::StoreInMemoryRequested, &document_,
+            &CalcDocument::StoreMemory);
     connect(grid_view_, &CalcGridView::GridKeyPressed, this, &FrmCalc::ToggleGridMode);
-    connect(grid_view_, &CalcGridView::UndoKeyPressed, this,
-            [this](bool redo) { QueueCommand(redo ? MenuCommand::Redo : MenuCommand::Undo); });
-
-    CreateMenus();
-    CreateKeys();
-    CreateStatusBar();
-
-    // Start-up: the kept colour style draws the whole keypad, then the state
-    // is Cleared (the engine starts so).
-    ApplyColors(LoadColors(host_.Settings()));
-    RefreshFromEngine();
-    setWindowTitle(document_.Caption());
-    setFocusPolicy(Qt::StrongFocus);
-    setMinimumSize(sizeHint());
-    resize(KeptSize().expandedTo(minimumSize()));
-}
-
-bool FrmCalc::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == centralWidget() && event->type() == QEvent::Resize) {
-        LayOutGrid();
-    }
-    return QMainWindow::eventFilter(watched, event);
-}
-
-void FrmCalc::LayOutGrid() {
-    if (grid_view_ == nullptr) {
-        return;  // the client area is resized before the grid exists
-    }
-    const QRect designed = TwipsRect(4560, 120, 3375, 5295);
-    const QSize extra = centralWidget()->size() - centralWidget()->minimumSize();
-    grid_view_->setGeometry(
-        designed.adjusted(0, 0, std::max(extra.width(), 0), std::max(extra.height(), 0)));
-}
-
-QSize FrmCalc::KeptSize() const {
-    const SettingsStore& settings = host_.Settings();
-    const auto read = [&settings](std::string_view key) {
-        const std::optional<std::string> text = settings.Read(kWindowGroup, key);
-        bool ok = false;
-        const int value = text ? QString::fromStdString(*text).toInt(&ok) : 0;
-        return ok ? std::clamp(value, 0, 20000) : 0;
-    };
-    return {read(kWidthKey), read(kHeightKey)};
-}
-
-void FrmCalc::closeEvent(QCloseEvent* event) {
-    // The size for the next start; a store that cannot be written only
-    // loses that.
-    SettingsStore& settings = host_.Settings();
-    settings.Write(kWindowGroup, kWidthKey, std::to_string(width()));
-    settings.Write(kWindowGroup, kHeightKey, std::to_string(height()));
-    settings.Commit();
-    QMainWindow::closeEvent(event);
-}
-
-FrmCalc::~FrmCalc() {
-    document_.SetGridObserver(nullptr);
-}
-
-QAction* FrmCalc::MenuItem(MenuCommand command) const {
-    const std::span<const MenuCommandInfo> commands = MenuCommands();
-    for (std::size_t i = 0; i < commands.size(); ++i) {
-        if (commands[i].command == command) {
-            return actions_[i];
-        }
-    }
-    return nullptr;
-}
-
-bool FrmCalc::IsBuilt(MenuCommand command) {
-    switch (command) {
-        case MenuCommand::BlankGrid:
-        case MenuCommand::Open:
-        case MenuCommand::Save:
-        case MenuCommand::Quit:
-        case MenuCommand::Copy:
-        case MenuCommand::Paste:
-            return true;
-        case MenuCommand::Print:
-        case MenuCommand::PrintPreview:
-        case MenuCommand::RemoveCancelled:
-        case MenuCommand::Undo:
-        case MenuCommand::Redo:
-        case MenuCommand::Converter:
-        case MenuCommand::DateCalculator:
-            return true;
-        case MenuCommand::ReopenLastGrid:
-        case MenuCommand::ExportForSpreadsheet:
-        case MenuCommand::CustomiseColors:
-        case MenuCommand::Help:
-        case MenuCommand::About:
-            return true;
-    }
-    return false;
-}
-
-void FrmCalc::CreateMenus() {
-    for (const MenuInfo& info : Menus()) {
-        QMenu* menu = menuBar()->addMenu(Text(info.caption));
-        menu->setObjectName(Text(info.object_name));
-        menus_.push_back(menu);
-    }
-    for (const MenuCommandInfo& info : MenuCommands()) {
-        QMenu* menu = menus_[static_cast<std::size_t>(info.menu)];
-        // The items that the original menus did not have come after a line.
-        if (info.command == MenuCommand::ReopenLastGrid || info.command == MenuCommand::Undo) {
-            menu->addSeparator();
-        }
-        QAction* action = menu->addAction(Text(info.caption));
-        action->setObjectName(Text(info.object_name));
-        QList<QKeySequence> shortcuts;
-        for (const QString& text : Text(info.shortcut).split(u'|', Qt::SkipEmptyParts)) {
-            shortcuts.append(QKeySequence(text));
-        }
-        action->setShortcuts(shortcuts);
-        // Items whose windows are not built yet stay visible but
-        // unavailable.
-        action->setEnabled(IsBuilt(info.command));
-        const MenuCommand command = info.command;
-        connect(action, &QAction::triggered, this, [this, command] { QueueCommand(command); });
-        actions_.push_back(action);
-    }
-}
-
-void FrmCalc::CreateKeys() {
-    for (int i = 0; i < kKeyCount; ++i) {
-        const KeyId key = KeyAt(i);
-        auto* control = new KstGdiCtl(centralWidget());
-        SetUpKey(*control, key);
-        keys_[static_cast<std::size_t>(i)] = control;
-        connect(control, &KstGdiCtl::MouseDown, this, [control, key](int, int) {
-            if (key != KeyId::Grille) {
-                PressLook(*control);
-            }
-        });
-        connect(control, &KstGdiCtl::MouseUp, this,
-                [this, key](int button, int) { QueueKey(key, button, false); });
-    }
 }
 
 void FrmCalc::CreateStatusBar() {
@@ -255,8 +123,41 @@ void FrmCalc::CreateStatusBar() {
     }
 }
 
+bool FrmCalc::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == centralWidget() && event->type() == QEvent::Resize) {
+        LayOutGrid();
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void FrmCalc::LayOutGrid() {
+    if (grid_view_ == nullptr) {
+        return;  // the client area is resized before the grid exists
+    }
+    const QSize extra = centralWidget()->size() - centralWidget()->minimumSize();
+    grid_view_->setGeometry(DesignedGridPlace().adjusted(0, 0, std::max(extra.width(), 0),
+                                                         std::max(extra.height(), 0)));
+}
+
+void FrmCalc::closeEvent(QCloseEvent* event) {
+    KeepWindowSize(host_.Settings(), size());
+    QMainWindow::closeEvent(event);
+}
+
+KstGdiCtl* FrmCalc::KeyControl(KeyId key) const {
+    return keypad_->Key(key);
+}
+
+QAction* FrmCalc::MenuItem(MenuCommand command) const {
+    return menus_->Item(command);
+}
+
+bool FrmCalc::KeysPending() const {
+    return keypad_->Pending();
+}
+
 void FrmCalc::Run(MenuCommand command) {
-    if (!IsBuilt(command) || (InGridMode() && !CommandInfo(command).allowed_in_grid_mode)) {
+    if (InGridMode() && !CommandInfo(command).allowed_in_grid_mode) {
         return;
     }
     switch (command) {
@@ -266,19 +167,22 @@ void FrmCalc::Run(MenuCommand command) {
         case MenuCommand::Open:
             document_.Open(this);
             // The last line and the open row, where the calculator goes on.
-            grid_view_->scrollToBottom();
+            ShowGridEnd();
             break;
         case MenuCommand::Save:
             document_.Save(this);
             break;
         case MenuCommand::Quit:
             close();
-            return;
+            break;
         case MenuCommand::Copy:
-            CopyDisplay();
+            QGuiApplication::clipboard()->clear();
+            QGuiApplication::clipboard()->setText(dial_->text());
             break;
         case MenuCommand::Paste:
-            PasteNumber();
+            if (const QString text = QGuiApplication::clipboard()->text(); !text.isEmpty()) {
+                document_.Paste(text.toStdString());
+            }
             break;
         case MenuCommand::Print:
             PrintGrid(Grid(), host_, Printers(), this);
@@ -287,70 +191,77 @@ void FrmCalc::Run(MenuCommand command) {
             PreviewGrid(Grid(), host_, Printers(), this);
             break;
         case MenuCommand::RemoveCancelled:
-            RemoveCancelled();
+            document_.RemoveCancelled();
+            ShowGridEnd();
             break;
         case MenuCommand::Undo:
         case MenuCommand::Redo:
             UndoOrRedo(command);
             break;
         case MenuCommand::ReopenLastGrid:
-            ReopenLastGrid();
+            document_.ReopenKept();
+            ShowGridEnd();
             break;
         case MenuCommand::ExportForSpreadsheet:
-            ExportForSpreadsheet();
+            document_.Export(this);
             break;
         case MenuCommand::Converter:
             OpenConverter(converter_, host_, this);
-            return;
+            break;
         case MenuCommand::DateCalculator:
             OpenDateCalculator(host_, this, date_window_);
-            return;
+            break;
         case MenuCommand::CustomiseColors:
             if (const auto colors = RunPersonalisation(host_, this)) {
                 ApplyColors(*colors);
             }
-            return;
+            break;
         case MenuCommand::Help:
             ShowHelp(host_, this, kHelpContents);
-            return;
+            break;
         case MenuCommand::About:
             ShowAbout(host_, this);
-            return;
+            break;
     }
-    RefreshFromEngine();
-    setWindowTitle(document_.Caption());
 }
 
 void FrmCalc::OpenFile(const QString& path) {
     if (document_.OpenPath(path)) {
-        RefreshFromEngine();
-        setWindowTitle(document_.Caption());
-        grid_view_->scrollToBottom();
+        ShowGridEnd();
     }
 }
 
 void FrmCalc::ApplyColors(const ColorSet& colors) {
-    ApplyWindowColors({&keys_, mode_, centralWidget(), grid_view_, dial_}, colors);
+    ApplyWindowColors({&keypad_->Keys(), mode_, centralWidget(), grid_view_, dial_}, colors);
+}
+
+void FrmCalc::ShowDocument() {
+    dial_->setText(QString::fromStdString(Engine().Display()));
+    for (int i = 0; i < kMemoryCount; ++i) {
+        memory_panels_[static_cast<std::size_t>(i)]->SetFullText(
+            QString::fromStdString(Engine().MemoryStatusText(i)));
+    }
+    setWindowTitle(document_.Caption());
+}
+
+void FrmCalc::ShowGridEnd() {
+    grid_view_->scrollToBottom();
 }
 
 void FrmCalc::ToggleGridMode() {
     const bool entering = !InGridMode();
-    if (entering && !document_.Engine().CanEnterGridMode()) {
+    if (entering && !Engine().CanEnterGridMode()) {
         return;
     }
     mode_ = entering ? GridMode::Grid : GridMode::Calculator;
-    DrawGridKey(*keys_[static_cast<std::size_t>(KeyId::Grille)], mode_);
-    for (std::size_t m = 0; m < menus_.size(); ++m) {
-        menus_[m]->setEnabled(!entering || MenuAllowedInGridMode(static_cast<int>(m)));
-    }
-    for (int i = 0; i < kKeypadKeyCount; ++i) {
-        keys_[static_cast<std::size_t>(i)]->setVisible(!entering);
-    }
+    DrawGridKey(*KeyControl(KeyId::Grille), mode_);
+    menus_->SetGridMode(entering);
+    keypad_->ShowKeypad(!entering);
     grid_view_->SetInputEnabled(entering);
     if (entering) {
         // Keys typed before the switch and still waiting belong to the grid
         // now, not to the keypad.
-        queue_.Clear();
+        keypad_->Clear();
         grid_view_->setFocus();
         // The line the user acts on is the last one recorded, and in sight.
         const QModelIndex last = model_->index(std::max(Grid().GridLine() - 1, 0), 0);
@@ -364,62 +275,11 @@ void FrmCalc::ToggleGridMode() {
     }
 }
 
-void FrmCalc::QueueCommand(MenuCommand command) {
-    queue_.Push({{}, [this, command] { Run(command); }});
-}
-
-void FrmCalc::QueueKey(KeyId key, int button, bool show_pressed) {
-    KeyPressQueue::Step step;
-    if (show_pressed) {
-        step.show_pressed = [this, key] { PressLook(*keys_[static_cast<std::size_t>(key)]); };
-    }
-    step.act = [this, key, button] { RunKey(key, button); };
-    queue_.Push(std::move(step));
-}
-
-void FrmCalc::RunKey(KeyId key, int button) {
-    const std::optional<KeyPress> press = EngineKey(key, button);
-    if (!press) {
-        ToggleGridMode();
-        return;
-    }
-    ReleaseLook(*keys_[static_cast<std::size_t>(key)]);
-    document_.Press(*press);
-    RefreshFromEngine();
-}
-
-void FrmCalc::RefreshFromEngine() {
-    dial_->setText(QString::fromStdString(Engine().Display()));
-    // The keeper writes the grid off this path, at most once a second.
-    if (keeper_ != nullptr && Grid().Revision() != kept_revision_) {
-        kept_revision_ = Grid().Revision();
-        keeper_->GridChanged();
-    }
-    MenuItem(MenuCommand::Undo)->setEnabled(document_.CanUndo());
-    MenuItem(MenuCommand::Redo)->setEnabled(document_.CanRedo());
-    for (int i = 0; i < kMemoryCount; ++i) {
-        memory_panels_[static_cast<std::size_t>(i)]->SetFullText(
-            QString::fromStdString(Engine().MemoryStatusText(i)));
-    }
-}
-
 void FrmCalc::keyPressEvent(QKeyEvent* event) {
-    // Undo and redo whatever the menus' state: their items' shortcuts do not
-    // reach a disabled menu.
-    if (const auto redo = UndoKey(*event)) {
-        QueueCommand(*redo ? MenuCommand::Redo : MenuCommand::Undo);
-        return;
-    }
-    if (!InGridMode()) {
-        if (const auto vkey = TranslateKeyEvent(*event)) {
-            if (const auto action = MapKeyboardKey(vkey->code, vkey->mask)) {
-                if (action->grid_key) {
-                    QueueKey(KeyId::Grille, 0, false);
-                } else if (const auto key = KeyOf(action->key)) {
-                    QueueKey(*key, action->key.button, true);
-                }
-            }
-        }
+    // A menu's shortcut is never a key of the keypad, even while its item
+    // is unavailable.
+    if (!InGridMode() && !menus_->IsShortcut(*event)) {
+        keypad_->Type(*event);
     }
     QMainWindow::keyPressEvent(event);
 }
@@ -446,23 +306,11 @@ void FrmCalc::OpenLine(int row) {
 
 void FrmCalc::OnEditClosed(const EditResult& result) {
     document_.FinishLineEdit(result);
-    RefreshFromEngine();
     grid_view_->setEnabled(true);
     const QModelIndex current = model_->index(std::min(result.current_row, Grid().GridLine()), 0);
     grid_view_->setCurrentIndex(current);
     grid_view_->scrollTo(current);
     grid_view_->setFocus();
-}
-
-void FrmCalc::StoreInMemory(int memory, int row) {
-    if (row >= Grid().RowCount()) {
-        return;
-    }
-    // "Annulation", "Erreur!" and the empty open row hold no number to keep.
-    if (const auto value = TextToNumber(Grid().Row(row).Value)) {
-        document_.Engine().StoreMemory(memory, *value);
-        RefreshFromEngine();
-    }
 }
 
 void FrmCalc::UndoOrRedo(MenuCommand command) {
@@ -475,56 +323,15 @@ void FrmCalc::UndoOrRedo(MenuCommand command) {
     } else {
         document_.Redo();
     }
-    if (InGridMode()) {
-        if (Grid().GridLine() == 0) {
-            // Nothing left to edit: back to the keypad.
-            ToggleGridMode();
-        } else {
-            const QModelIndex last = model_->index(Grid().GridLine() - 1, 0);
-            grid_view_->setCurrentIndex(last);
-            grid_view_->scrollTo(last);
-        }
+    if (!InGridMode()) {
+        ShowGridEnd();
+    } else if (Grid().GridLine() == 0) {
+        // Nothing left to edit: back to the keypad.
+        ToggleGridMode();
     } else {
-        grid_view_->scrollToBottom();
-    }
-}
-
-void FrmCalc::SetTapeKeeper(TapeKeeper* keeper) {
-    keeper_ = keeper;
-    kept_revision_ = Grid().Revision();
-}
-
-void FrmCalc::ReopenLastGrid() {
-    if (keeper_ == nullptr) {
-        return;
-    }
-    const QString path = keeper_->StatePath();
-    if (!QFileInfo::exists(path)) {
-        host_.ShowMessage(kNoKeptGrid);
-        return;
-    }
-    // Untitled, so that "Enregistrer" never writes into the state folder.
-    if (document_.OpenPath(path, CalcDocument::Naming::Untitled)) {
-        grid_view_->scrollToBottom();
-    }
-}
-
-void FrmCalc::ExportForSpreadsheet() {
-    if (Grid().GridLine() == 0) {
-        host_.ShowMessage(kNothingToExport);
-        return;
-    }
-    cOpenSaveFile dialog(host_);
-    dialog.Owner = this;
-    dialog.DlgTitle = QStringLiteral("Exporter pour un tableur");
-    dialog.OverWritePrompt = true;
-    dialog.DefaultExt = QStringLiteral("csv");
-    dialog.Filter = QStringLiteral("Tableur CSV (*.csv)|*.csv");
-    if (!dialog.ShowSave()) {
-        return;
-    }
-    if (!ExportCsv(QFile::encodeName(dialog.FileName).toStdString(), Grid().RecordedLines())) {
-        host_.ShowMessage(FileErrorMessage(FileError::WriteFailed));
+        const QModelIndex last = model_->index(Grid().GridLine() - 1, 0);
+        grid_view_->setCurrentIndex(last);
+        grid_view_->scrollTo(last);
     }
 }
 
@@ -533,29 +340,6 @@ PrinterChoice& FrmCalc::Printers() {
         printers_ = std::make_unique<PrinterChoice>();
     }
     return *printers_;
-}
-
-void FrmCalc::RemoveCancelled() {
-    if (!CanRemoveCancelledCalculations(Grid(), Engine().State())) {
-        return;
-    }
-    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-    document_.RemoveCancelled();
-    QGuiApplication::restoreOverrideCursor();
-    grid_view_->scrollToBottom();
-}
-
-void FrmCalc::CopyDisplay() {
-    QClipboard* clipboard = QGuiApplication::clipboard();
-    clipboard->clear();
-    clipboard->setText(dial_->text());
-}
-
-void FrmCalc::PasteNumber() {
-    const QString text = QGuiApplication::clipboard()->text();
-    if (!text.isEmpty()) {
-        document_.Paste(text.toStdString());
-    }
 }
 
 }  // namespace tallimo

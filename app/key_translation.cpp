@@ -2,8 +2,8 @@
 
 #include <QKeyEvent>
 
-#include "appearance/ui/kst_gdi_ctl.h"
 #include "engine/keyboard.h"
+#include "platform/shell_basics.h"
 
 namespace tallimo {
 

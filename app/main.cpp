@@ -4,9 +4,9 @@
 #include <QTranslator>
 
 #include "app/frm_calc.h"
-#include "platform/product_info.h"
-#include "platform/qt_host.h"
-#include "platform/tape_keeper.h"
+#include "app/qt_host.h"
+#include "app/tape_keeper.h"
+#include "help/ui/product_info.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);

@@ -50,6 +50,8 @@ struct MenuCommandInfo {
     // Whether the command runs in grid mode (by its shortcut where its menu
     // is disabled).
     bool allowed_in_grid_mode;
+    // A line above the item, between the original items and those added.
+    bool separator_before = false;
 };
 
 // The menus in menu-bar order.

@@ -13,8 +13,8 @@
 #include "appearance/color_styles.h"
 #include "appearance/ui/window_colors.h"
 #include "grid/ui/calc_grid_view.h"
-#include "platform/qt_host.h"
-#include "platform/qt_settings_store.h"
+#include "app/qt_host.h"
+#include "app/qt_settings_store.h"
 
 namespace {
 

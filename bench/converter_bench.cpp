@@ -11,7 +11,7 @@
 
 #include "converter/ui/frm_hod.h"
 #include "converter/ui/kst_d_grid.h"
-#include "platform/qt_host.h"
+#include "app/qt_host.h"
 
 namespace {
 

@@ -11,7 +11,7 @@
 
 #include "dates/ui/calendar.h"
 #include "dates/ui/frm_date.h"
-#include "platform/qt_host.h"
+#include "app/qt_host.h"
 
 namespace {
 

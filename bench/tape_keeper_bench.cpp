@@ -13,7 +13,7 @@
 #include "gridwork/calc_file.h"
 #include "gridwork/csv_export.h"
 #include "numbers/number_text.h"
-#include "platform/tape_keeper.h"
+#include "app/tape_keeper.h"
 
 namespace {
 

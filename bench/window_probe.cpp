@@ -12,7 +12,7 @@
 
 #include "app/frm_calc.h"
 #include "appearance/ui/kst_gdi_ctl.h"
-#include "platform/qt_host.h"
+#include "app/qt_host.h"
 
 namespace {
 

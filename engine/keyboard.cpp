@@ -4,22 +4,6 @@ namespace tallimo {
 
 namespace {
 
-// The letters that, with Ctrl alone, are the menus' shortcuts: "Copier",
-// "Grille vierge", "Ouvrir", "Imprimer", "Quitter", "Enregistrer", "Coller",
-// "Rétablir" and "Annuler la modification". Alone, or with other modifiers,
-// they keep their keypad meaning.
-bool IsMenuShortcut(int code, int mask) {
-    if (mask != kCtrlMask) {
-        return false;
-    }
-    for (const char letter : {'C', 'G', 'O', 'P', 'Q', 'S', 'V', 'Y', 'Z'}) {
-        if (code == vk::kA + (letter - 'A')) {
-            return true;
-        }
-    }
-    return false;
-}
-
 KeyboardAction Keypad(Key key, int index = 0, int button = 0) {
     return KeyboardAction{false, KeyPress{key, index, button}};
 }
@@ -27,7 +11,7 @@ KeyboardAction Keypad(Key key, int index = 0, int button = 0) {
 }  // namespace
 
 std::optional<KeyboardAction> MapKeyboardKey(int code, int mask) {
-    if (mask == kAltMask || IsMenuShortcut(code, mask)) {
+    if (mask == kAltMask) {
         return std::nullopt;
     }
     // Two-function keys: the key alone is the left button (1), Shift the

@@ -47,8 +47,8 @@ struct KeyboardAction {
 };
 
 // The action of a virtual key code with its modifier mask; nothing when the
-// key is not in the table, when Alt alone is held, and for the menus'
-// shortcuts: C, G, O, P, Q, S and V with Ctrl alone.
+// key is not in the table or when Alt alone is held. The window's menus take
+// their own shortcuts before the table is asked.
 std::optional<KeyboardAction> MapKeyboardKey(int virtual_key, int modifier_mask);
 
 }  // namespace tallimo

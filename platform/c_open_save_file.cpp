@@ -37,7 +37,6 @@ QStringList cOpenSaveFile::Run(bool save) {
     request.file_must_exist = FileMustExist;
     request.overwrite_prompt = OverWritePrompt;
 
-    last_error_ = 0;
     Host::ChosenFiles chosen = host_.ChooseFiles(request);
     QStringList& paths = chosen.paths;
     if (paths.isEmpty()) {
@@ -58,12 +57,6 @@ int cOpenSaveFile::ShowOpen() {
 
 bool cOpenSaveFile::ShowSave() {
     return !Run(true).isEmpty();
-}
-
-int cOpenSaveFile::ErrCodeDlg(QString& message) const {
-    message = last_error_ == 0 ? QStringLiteral("L'utilisateur a annulé l'opération.")
-                               : QStringLiteral("Impossible d'afficher la boîte de dialogue.");
-    return last_error_;
 }
 
 }  // namespace tallimo

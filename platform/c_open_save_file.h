@@ -33,9 +33,6 @@ class cOpenSaveFile {
     int ShowOpen();
     // True when the user confirmed; always a single file.
     bool ShowSave();
-    // The last failure: 0 with "L'utilisateur a annulé l'opération." when
-    // the dialog was simply cancelled.
-    int ErrCodeDlg(QString& message) const;
 
     // The filter as the dialog's name filters: "Calculs (*.dat)".
     QStringList NameFilters() const;
@@ -45,7 +42,6 @@ class cOpenSaveFile {
 
     Host& host_;
     QString file_title_;
-    int last_error_ = 0;
 };
 
 }  // namespace tallimo

@@ -52,13 +52,11 @@ class cPrintDlg {
     int PaperLength = 0;
     int ColorMode = kColor;
     int Orientation = kPortrait;
-    int PrintScale = 100;                // percent; kept for callers, Qt's printers have no scale
     int DefaultSource = 0;               // the paper bin, as QPrinter::PaperSource counts them
     bool CopiesAndCollateByApp = false;  // true: the program copies and collates itself
     int Copies = 1;                      // given to the printer only when the printer copies
     bool Collate = false;
     QWidget* Owner = nullptr;  // the active window when created
-    bool NoWarning = true;
     bool PrintToFile = false;  // a PDF file rather than a printer
     QString OutputFileName;    // that file
     int PrintRange = kAllPages;

@@ -9,7 +9,7 @@
 
 #include "appearance/ui/color_shapes.h"
 #include "appearance/ui/kst_gdi_ctl.h"
-#include "appearance/ui/twips_rect.h"
+#include "platform/shell_basics.h"
 #include "appearance/ui/window_colors.h"
 #include "platform/dialog_centring.h"
 #include "platform/host.h"

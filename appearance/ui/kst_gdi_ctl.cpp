@@ -11,6 +11,7 @@
 
 #include "appearance/key_faces.h"
 #include "appearance/ui/system_colors.h"
+#include "platform/shell_basics.h"
 
 namespace tallimo {
 
@@ -28,24 +29,6 @@ int ButtonMask(Qt::MouseButton button) {
             return 0;
     }
 }
-
-}  // namespace
-
-int ModifierMask(Qt::KeyboardModifiers modifiers) {
-    int mask = 0;
-    if (modifiers.testFlag(Qt::ShiftModifier)) {
-        mask |= KstGdiCtl::kShiftMask;
-    }
-    if (modifiers.testFlag(Qt::ControlModifier)) {
-        mask |= KstGdiCtl::kCtrlMask;
-    }
-    if (modifiers.testFlag(Qt::AltModifier)) {
-        mask |= KstGdiCtl::kAltMask;
-    }
-    return mask;
-}
-
-namespace {
 
 // Screen readers see a key as a push button, named by what it does, its
 // tooltip as its description, that their press action clicks.
@@ -202,7 +185,7 @@ void SetUpKey(KstGdiCtl& control, KeyId key) {
     control.move(TwipsToPixels(position.x), TwipsToPixels(position.y));
     control.setObjectName(QString::fromStdString(ObjectName(key)));
     const std::string_view tip = KeyTooltip(key);
-    control.setToolTip(QString::fromUtf8(tip.data(), static_cast<qsizetype>(tip.size())));
+    control.setToolTip(Utf8(tip));
     control.setAccessibleName(QString::fromStdString(KeySpokenName(key)));
 }
 

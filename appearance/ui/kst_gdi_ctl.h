@@ -79,9 +79,6 @@ class KstGdiCtl : public QWidget {
 // never smoothed. The result carries its own ratio.
 QImage ScaleToBlocks(const QImage& picture, qreal device_pixel_ratio);
 
-// The modifier mask of the mouse and keyboard events: 1 Shift, 2 Ctrl, 4 Alt.
-int ModifierMask(Qt::KeyboardModifiers modifiers);
-
 // The calculator window's keys.
 
 // Sizes the key in pixels, places it at its position (15 twips a pixel),

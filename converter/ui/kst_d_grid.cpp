@@ -8,7 +8,7 @@
 #include <QStyleOptionButton>
 
 #include "appearance/keypad_keys.h"
-#include "platform/kst_scroll_rgn.h"
+#include "converter/ui/kst_scroll_rgn.h"
 
 namespace tallimo {
 

@@ -5,31 +5,15 @@
 #include <algorithm>
 
 #include "appearance/keypad_keys.h"
+#include "platform/shell_basics.h"
 
 namespace tallimo {
-
-std::optional<bool> UndoKey(const QKeyEvent& event) {
-    const Qt::KeyboardModifiers modifiers =
-        event.modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier);
-    if (event.key() == Qt::Key_Z && modifiers == Qt::ControlModifier) {
-        return false;
-    }
-    if ((event.key() == Qt::Key_Y && modifiers == Qt::ControlModifier) ||
-        (event.key() == Qt::Key_Z && modifiers == (Qt::ControlModifier | Qt::ShiftModifier))) {
-        return true;
-    }
-    return std::nullopt;
-}
 
 CalcGridView::CalcGridView(QWidget* parent) : QTableView(parent) {
     setObjectName(QStringLiteral("flxCalc"));
     setAccessibleName(QStringLiteral("Grille de calculs"));
     // The narrow operation column is made for a small sans font.
-    QFont grid_font;
-    grid_font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"),
-                           QStringLiteral("DejaVu Sans")});
-    grid_font.setPointSizeF(8.25);
-    setFont(grid_font);
+    setFont(WindowFont(8.25));
     setTextElideMode(Qt::ElideNone);
     horizontalHeader()->hide();
     verticalHeader()->hide();
@@ -100,9 +84,7 @@ void CalcGridView::keyPressEvent(QKeyEvent* event) {
     const bool ctrl_only =
         (event->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier)) ==
         Qt::ControlModifier;
-    if (const auto redo = UndoKey(*event)) {
-        emit UndoKeyPressed(*redo);
-    } else if (key == Qt::Key_G && !ctrl_only) {
+    if (key == Qt::Key_G && !ctrl_only) {
         emit GridKeyPressed();
     } else if (key == Qt::Key_Return || key == Qt::Key_Enter) {
         if (CurrentRow() >= 0) {

@@ -6,15 +6,10 @@
 #pragma once
 
 #include <QTableView>
-#include <optional>
 
 class QKeyEvent;
 
 namespace tallimo {
-
-// Ctrl+Z: false (undo); Ctrl+Y and Ctrl+Shift+Z: true (redo); other keys
-// nothing.
-std::optional<bool> UndoKey(const QKeyEvent& event);
 
 class CalcGridView : public QTableView {
     Q_OBJECT
@@ -40,9 +35,6 @@ class CalcGridView : public QTableView {
     void StoreInMemoryRequested(int memory, int row);
     // G, the grid-mode key; with exactly Ctrl it belongs to the menus.
     void GridKeyPressed();
-    // Ctrl+Z (false), Ctrl+Y or Ctrl+Shift+Z (true): the grid's changes
-    // undone or redone while the edit menu is disabled.
-    void UndoKeyPressed(bool redo);
 
   protected:
     void keyPressEvent(QKeyEvent* event) override;

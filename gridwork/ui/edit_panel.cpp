@@ -6,10 +6,10 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
-#include "appearance/ui/twips_rect.h"
 #include "engine/functions.h"
 #include "engine/operators.h"
 #include "gridwork/calc_file.h"
+#include "platform/shell_basics.h"
 
 namespace tallimo {
 
@@ -41,7 +41,7 @@ EditPanel::EditPanel(LineEditor& editor, QWidget* parent)
     function_box_->setGeometry(TwipsRect(1440, 240, 1215, 315));
     for (int i = 0; i < kFunctionNameCount; ++i) {
         const std::string_view name = FunctionNameAt(i);
-        function_box_->addItem(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
+        function_box_->addItem(Utf8(name));
     }
 
     operator_frame_ = new QGroupBox(QStringLiteral("Opérateur"), this);
@@ -52,7 +52,7 @@ EditPanel::EditPanel(LineEditor& editor, QWidget* parent)
     operator_box_->setGeometry(TwipsRect(1440, 240, 1215, 315));
     for (int i = 0; i < kOperatorCount; ++i) {
         const std::string_view name = OperatorName(i);
-        operator_box_->addItem(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
+        operator_box_->addItem(Utf8(name));
     }
     operand_box_ = new QLineEdit(operator_frame_);
     operand_box_->setObjectName(QStringLiteral("txtOpération"));

@@ -10,8 +10,8 @@
 #include <QTest>
 
 #include "fake_host.h"
-#include "platform/frm_about.h"
-#include "platform/product_info.h"
+#include "help/ui/frm_about.h"
+#include "help/ui/product_info.h"
 #include "platform/shell_execute.h"
 #include "ui_test_app.h"
 

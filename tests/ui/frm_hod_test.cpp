@@ -11,7 +11,7 @@
 #include "converter/ui/frm_hod.h"
 #include "converter/ui/kst_d_grid.h"
 #include "fake_host.h"
-#include "platform/kst_scroll_rgn.h"
+#include "converter/ui/kst_scroll_rgn.h"
 #include "ui_test_app.h"
 
 namespace tallimo {

@@ -24,8 +24,8 @@
 #include "gridwork/line_edit.h"
 #include "gridwork/print_layout.h"
 #include "platform/c_print_dlg.h"
-#include "platform/help_window.h"
-#include "platform/product_info.h"
+#include "help/ui/help_window.h"
+#include "help/ui/product_info.h"
 #include "platform/shell_execute.h"
 #include "ui_test_app.h"
 

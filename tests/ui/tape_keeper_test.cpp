@@ -1,6 +1,6 @@
 // Keeping the grid on disk: where, when, how often, and what a later run
 // gets back.
-#include "platform/tape_keeper.h"
+#include "app/tape_keeper.h"
 
 #include <gtest/gtest.h>
 #include <stdlib.h>

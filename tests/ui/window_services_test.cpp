@@ -11,8 +11,8 @@
 #include "app/frm_calc.h"
 #include "appearance/ui/kst_gdi_ctl.h"
 #include "fake_host.h"
-#include "platform/help_window.h"
-#include "platform/tape_keeper.h"
+#include "help/ui/help_window.h"
+#include "app/tape_keeper.h"
 #include "ui_test_app.h"
 
 namespace tallimo::testing {

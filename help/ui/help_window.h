@@ -5,7 +5,7 @@
 
 #include <QWidget>
 
-#include "platform/help_book.h"
+#include "help/ui/help_book.h"
 
 class QLineEdit;
 class QListWidget;

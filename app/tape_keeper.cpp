@@ -1,4 +1,4 @@
-#include "platform/tape_keeper.h"
+#include "app/tape_keeper.h"
 
 #include <QDir>
 #include <condition_variable>

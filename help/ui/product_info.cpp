@@ -1,4 +1,4 @@
-#include "platform/product_info.h"
+#include "help/ui/product_info.h"
 
 #include "tallimo_product.h"
 

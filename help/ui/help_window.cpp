@@ -1,4 +1,4 @@
-#include "platform/help_window.h"
+#include "help/ui/help_window.h"
 
 #include <QApplication>
 #include <QDir>

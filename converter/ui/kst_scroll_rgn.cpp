@@ -1,4 +1,4 @@
-#include "platform/kst_scroll_rgn.h"
+#include "converter/ui/kst_scroll_rgn.h"
 
 #include <QEvent>
 #include <QScrollBar>

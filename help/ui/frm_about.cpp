@@ -1,4 +1,4 @@
-#include "platform/frm_about.h"
+#include "help/ui/frm_about.h"
 
 #include <QEvent>
 #include <QFrame>
@@ -10,7 +10,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "platform/product_info.h"
+#include "help/ui/product_info.h"
 #include "platform/shell_execute.h"
 
 namespace tallimo {

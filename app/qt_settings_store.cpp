@@ -1,6 +1,8 @@
-#include "platform/qt_settings_store.h"
+#include "app/qt_settings_store.h"
 
 #include <QStringList>
+
+#include "platform/shell_basics.h"
 
 namespace tallimo {
 
@@ -14,8 +16,7 @@ std::unique_ptr<QSettings> OpenSettings() {
 }
 
 QString Path(std::string_view group, std::string_view key) {
-    return QString::fromUtf8(group.data(), static_cast<qsizetype>(group.size())) + u'/' +
-           QString::fromUtf8(key.data(), static_cast<qsizetype>(key.size()));
+    return Utf8(group) + u'/' + Utf8(key);
 }
 
 }  // namespace
@@ -44,8 +45,7 @@ std::optional<std::string> QtSettingsStore::Read(std::string_view group,
 void QtSettingsStore::Write(std::string_view group, std::string_view key, std::string_view value) {
     const QString path = Path(group, key);
     before_.try_emplace(path, settings_->value(path));
-    settings_->setValue(path,
-                        QString::fromUtf8(value.data(), static_cast<qsizetype>(value.size())));
+    settings_->setValue(path, Utf8(value));
 }
 
 bool QtSettingsStore::Commit() {

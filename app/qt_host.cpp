@@ -1,4 +1,4 @@
-#include "platform/qt_host.h"
+#include "app/qt_host.h"
 
 #include <QApplication>
 #include <QColorDialog>
@@ -13,19 +13,16 @@
 #include <QTimer>
 #include <QUrl>
 
+#include "app/qt_settings_store.h"
 #include "appearance/ui/system_colors.h"
 #include "platform/dialog_centring.h"
-#include "platform/qt_settings_store.h"
+#include "platform/shell_basics.h"
 
 namespace tallimo {
 
 namespace {
 
 constexpr char kTitle[] = "Tallimo";
-
-QString FromUtf8(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 }  // namespace
 
@@ -37,7 +34,7 @@ QtHost::~QtHost() = default;
 
 void QtHost::ShowMessage(std::string_view text, MessageIcon icon) {
     // The program's texts break their lines the Windows way.
-    const QString shown = FromUtf8(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    const QString shown = Utf8(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     QMessageBox box(icon == MessageIcon::Critical ? QMessageBox::Critical : QMessageBox::NoIcon,
                     QString::fromLatin1(kTitle), shown, QMessageBox::Ok,
                     QApplication::activeWindow());
@@ -47,9 +44,9 @@ void QtHost::ShowMessage(std::string_view text, MessageIcon icon) {
 std::optional<std::string> QtHost::AskText(std::string_view prompt,
                                            std::string_view default_answer) {
     bool accepted = false;
-    const QString answer = QInputDialog::getText(
-        QApplication::activeWindow(), QString::fromLatin1(kTitle), FromUtf8(prompt),
-        QLineEdit::Normal, FromUtf8(default_answer), &accepted);
+    const QString answer =
+        QInputDialog::getText(QApplication::activeWindow(), QString::fromLatin1(kTitle),
+                              Utf8(prompt), QLineEdit::Normal, Utf8(default_answer), &accepted);
     if (!accepted) {
         return std::nullopt;
     }

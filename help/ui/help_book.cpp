@@ -1,4 +1,4 @@
-#include "platform/help_book.h"
+#include "help/ui/help_book.h"
 
 #include <QCoreApplication>
 #include <QDir>
