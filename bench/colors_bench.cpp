@@ -10,11 +10,11 @@
 #include <string>
 
 #include "app/frm_calc.h"
+#include "app/qt_host.h"
+#include "app/qt_settings_store.h"
 #include "appearance/color_styles.h"
 #include "appearance/ui/window_colors.h"
 #include "grid/ui/calc_grid_view.h"
-#include "app/qt_host.h"
-#include "app/qt_settings_store.h"
 
 namespace {
 

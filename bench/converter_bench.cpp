@@ -9,9 +9,9 @@
 #include <algorithm>
 #include <memory>
 
+#include "app/qt_host.h"
 #include "converter/ui/frm_hod.h"
 #include "converter/ui/kst_d_grid.h"
-#include "app/qt_host.h"
 
 namespace {
 

@@ -9,9 +9,9 @@
 #include <QPushButton>
 #include <QTest>
 
+#include "app/qt_host.h"
 #include "dates/ui/calendar.h"
 #include "dates/ui/frm_date.h"
-#include "app/qt_host.h"
 
 namespace {
 

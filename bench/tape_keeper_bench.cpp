@@ -10,10 +10,10 @@
 #include <string>
 #include <vector>
 
+#include "app/tape_keeper.h"
 #include "gridwork/calc_file.h"
 #include "gridwork/csv_export.h"
 #include "numbers/number_text.h"
-#include "app/tape_keeper.h"
 
 namespace {
 

@@ -11,8 +11,8 @@
 #include <fstream>
 
 #include "app/frm_calc.h"
-#include "appearance/ui/kst_gdi_ctl.h"
 #include "app/qt_host.h"
+#include "appearance/ui/kst_gdi_ctl.h"
 
 namespace {
 

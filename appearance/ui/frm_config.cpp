@@ -9,10 +9,10 @@
 
 #include "appearance/ui/color_shapes.h"
 #include "appearance/ui/kst_gdi_ctl.h"
-#include "platform/shell_basics.h"
 #include "appearance/ui/window_colors.h"
 #include "platform/dialog_centring.h"
 #include "platform/host.h"
+#include "platform/shell_basics.h"
 
 namespace tallimo {
 

@@ -10,8 +10,8 @@
 
 #include "converter/ui/frm_hod.h"
 #include "converter/ui/kst_d_grid.h"
-#include "fake_host.h"
 #include "converter/ui/kst_scroll_rgn.h"
+#include "fake_host.h"
 #include "ui_test_app.h"
 
 namespace tallimo {

@@ -23,9 +23,9 @@
 #include "gridwork/calc_file.h"
 #include "gridwork/line_edit.h"
 #include "gridwork/print_layout.h"
-#include "platform/c_print_dlg.h"
 #include "help/ui/help_window.h"
 #include "help/ui/product_info.h"
+#include "platform/c_print_dlg.h"
 #include "platform/shell_execute.h"
 #include "ui_test_app.h"
 

@@ -9,10 +9,10 @@
 #include <QTest>
 
 #include "app/frm_calc.h"
+#include "app/tape_keeper.h"
 #include "appearance/ui/kst_gdi_ctl.h"
 #include "fake_host.h"
 #include "help/ui/help_window.h"
-#include "app/tape_keeper.h"
 #include "ui_test_app.h"
 
 namespace tallimo::testing {
