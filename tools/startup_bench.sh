@@ -4,6 +4,8 @@
 # paint of the window, and private memory (RssAnon) at that moment. Medians of
 # N runs (default 15). The CPU time is the figure to compare: unlike the
 # wall-clock time, it does not grow with what else the machine is doing.
+# "text" is the bare window with one label: what starting the desktop's font
+# system costs any window that shows text.
 # Needs a built tree (tools/test.sh) and Xvfb.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -22,12 +24,13 @@ measure() {
     echo "$(( (wall - start) / 1000 )) $rss $cpu"
 }
 median() { sort -n | awk '{a[NR]=$1} END {print a[int((NR+1)/2)]}'; }
-: >/tmp/startup_bare; : >/tmp/startup_tallimo
+: >/tmp/startup_bare; : >/tmp/startup_text; : >/tmp/startup_tallimo
 for _ in $(seq "$runs"); do
     measure bare >>/tmp/startup_bare
+    measure text >>/tmp/startup_text
     measure tallimo >>/tmp/startup_tallimo
 done
-for which in bare tallimo; do
+for which in bare text tallimo; do
     t=$(cut -d' ' -f1 /tmp/startup_$which | median)
     m=$(cut -d' ' -f2 /tmp/startup_$which | median)
     c=$(cut -d' ' -f3 /tmp/startup_$which | median)
@@ -35,4 +38,5 @@ for which in bare tallimo; do
         "$which" "$c" "$t" "$runs" "$m"
     eval "cpu_$which=$c"
 done
-awk -v t="$cpu_tallimo" -v b="$cpu_bare" 'BEGIN { printf "CPU time ratio tallimo/bare: %.2f\n", t / b }'
+awk -v t="$cpu_tallimo" -v b="$cpu_bare" -v x="$cpu_text" \
+    'BEGIN { printf "CPU time ratio tallimo/bare: %.2f   tallimo/text: %.2f\n", t / b, t / x }'
