@@ -9,6 +9,10 @@ KeyPressQueue::KeyPressQueue(Pause pause, int pause_milliseconds)
 
 void KeyPressQueue::Push(Step step) {
     steps_.push_back(std::move(step));
+    if (looking_) {
+        EndLook();
+        return;
+    }
     RunNext();
 }
 
@@ -23,14 +27,20 @@ void KeyPressQueue::RunNext() {
         steps_.pop_front();
         if (current_.show_pressed) {
             current_.show_pressed();
-            pause_(pause_milliseconds_, [this] { Finish(); });
+            looking_ = true;
+            pause_(pause_milliseconds_, [this, look = ++look_number_] {
+                if (looking_ && look == look_number_) {
+                    EndLook();
+                }
+            });
             return;
         }
         Act();
     }
 }
 
-void KeyPressQueue::Finish() {
+void KeyPressQueue::EndLook() {
+    looking_ = false;
     Act();
     RunNext();
 }

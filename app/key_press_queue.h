@@ -1,9 +1,12 @@
 // Keys and menu commands in the order the user gave them. A key typed on
-// the keyboard shows its pressed look for a moment before it acts; whatever
-// arrives meanwhile, a click or a menu command included, waits its turn, so
-// that every step acts after all the steps given before it.
+// the keyboard shows its pressed look for a moment before it acts; a step
+// that arrives meanwhile ends that look at once, so that the key acts, and
+// then takes its turn. A burst of keys never trails behind the typist, the
+// last key of a burst keeps its whole look, and every step still acts after
+// all the steps given before it.
 #pragma once
 
+#include <cstdint>
 #include <deque>
 #include <functional>
 
@@ -23,8 +26,9 @@ class KeyPressQueue {
 
     KeyPressQueue(Pause pause, int pause_milliseconds);
 
-    // Runs the step now when nothing is waiting or in progress, else after
-    // the steps given before it.
+    // Runs the step now when nothing is waiting or in progress; a step
+    // showing its pressed look acts first. Else the step waits for the
+    // steps given before it.
     void Push(Step step);
     // Forgets the steps still waiting; the one in progress finishes.
     void Clear();
@@ -33,7 +37,8 @@ class KeyPressQueue {
 
   private:
     void RunNext();
-    void Finish();
+    // The step showing its look acts now.
+    void EndLook();
     void Act();
 
     Pause pause_;
@@ -44,6 +49,11 @@ class KeyPressQueue {
     // action may open a modal box, whose event loop may deliver more steps:
     // they wait until it is done.
     bool busy_ = false;
+    // The current step shows its look and waits for the pause to end.
+    bool looking_ = false;
+    // Tells a pause that ended after its look was cut short from the pause
+    // of the look now shown.
+    std::uint64_t look_number_ = 0;
 };
 
 }  // namespace tallimo

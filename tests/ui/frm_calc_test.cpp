@@ -132,29 +132,51 @@ TEST_F(Window, FrenchLayoutKeysMapToTheKeypad) {
     EXPECT_EQ(Dial(), "11");
 }
 
+// A burst of keys, with a click among them, acts as the same keys typed one
+// by one: no key waits for the look of the key before it, and only the last
+// one still shows its look after the burst.
 TEST_F(Window, KeysTypedFasterThanThePauseKeepTheirOrder) {
-    const QString script = "12+34-5*6=2/4=+98-7=";  // 20 keys
+    const QString script = "12+34-5*6=2/4=+98-7=";  // 20 keys, a click after the 10th
     const QString symbols = "+-*/=";
     const int pad_keys[] = {Qt::Key_Plus, Qt::Key_Minus, Qt::Key_Asterisk, Qt::Key_Slash,
                             Qt::Key_Enter};
-    auto type = [&](FrmCalc& target, QChar c) {
+    auto type = [&](FrmCalc& target, int i) {
+        const QChar c = script[i];
         const int op = static_cast<int>(symbols.indexOf(c));
         QKeyEvent event(QEvent::KeyPress, op >= 0 ? pad_keys[op] : Qt::Key_0 + c.digitValue(),
                         Qt::KeypadModifier, QString(c));
         QApplication::sendEvent(&target, &event);
+        if (i == 9) {
+            QTest::mouseClick(target.KeyControl(KeyId::Chiffre5), Qt::LeftButton, {},
+                              QPoint(13, 13));
+        }
     };
     FrmCalc slow(host);
-    for (QChar c : script) {
-        type(window, c);  // all at once
+    KstGdiCtl* equals = window.KeyControl(KeyId::Egal);
+    const QImage released = equals->Picture();
+    for (int i = 0; i < script.size(); ++i) {
+        type(window, i);  // all at once
     }
-    for (QChar c : script) {
-        type(slow, c);
+    EXPECT_EQ(Dial(), "7") << "every key but the last has acted";
+    EXPECT_NE(equals->Picture(), released) << "the last key keeps its look";
+    for (int i = 0; i < script.size(); ++i) {
+        type(slow, i);
         host.EndPauses();
     }
     WaitForKeys();
-    EXPECT_EQ(Dial(), "91,5");
-    EXPECT_EQ(slow.Dial()->text(), "91,5");
+    EXPECT_EQ(equals->Picture(), released);
+    EXPECT_EQ(Dial(), "104");  // (12 + 34 - 5) x 6, then 52 / 4 + 98 - 7
+    EXPECT_EQ(slow.Dial()->text(), "104");
     EXPECT_EQ(window.Grid().Rows(), slow.Grid().Rows());
+}
+
+TEST_F(Window, KeysTypedBeforeTheWindowLosesTheFocusAllAct) {
+    for (const char c : {'4', '5', '6'}) {
+        Press(Qt::Key_0 + (c - '0'), Qt::KeypadModifier, QString(QChar::fromLatin1(c)));
+    }
+    window.Run(MenuCommand::Converter);  // a window of its own takes the focus
+    WaitForKeys();
+    EXPECT_EQ(Dial(), "456");
 }
 
 // A menu command, its shortcut included, acts after every key typed before
@@ -170,9 +192,8 @@ TEST_F(Window, MenuCommandsActAfterTheKeysTypedBeforeThem) {
     };
     type("45678");
     window.MenuItem(MenuCommand::Copy)->trigger();
-    EXPECT_TRUE(window.KeysPending());
-    WaitForKeys();
-    EXPECT_EQ(QGuiApplication::clipboard()->text(), "45678");
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), "45678") << "at once, after every key";
+    EXPECT_FALSE(window.KeysPending());
 
     QGuiApplication::clipboard()->setText("5");
     Click(KeyId::Cancel);

@@ -1,5 +1,6 @@
 // The queue of keys and commands: everything acts in the order given,
-// whatever pauses and nested event loops come between.
+// whatever pauses and nested event loops come between, and no step waits
+// for the pressed look of the key before it.
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -39,19 +40,32 @@ class KeyQueue : public ::testing::Test {
                         100};
 };
 
-TEST_F(KeyQueue, ACommandWaitsForTheKeysTypedBeforeIt) {
+TEST_F(KeyQueue, ALoneKeyShowsItsLookForTheWholePauseThenActs) {
+    queue.Push(Key('4'));
+    EXPECT_EQ(log, "(4");
+    EXPECT_TRUE(queue.Pending());
+    EndPause();
+    EXPECT_EQ(log, "(44)");
+    EXPECT_FALSE(queue.Pending());
+    EXPECT_EQ(lengths, std::vector({100}));
+}
+
+// A burst: each new step ends the look of the key before it, which acts
+// first; the last key keeps its whole look. The pauses of the looks cut short
+// end later and change nothing.
+TEST_F(KeyQueue, ABurstNeverWaitsAndTheLastKeyKeepsItsLook) {
     queue.Push(Key('4'));
     queue.Push(Key('5'));
     queue.Push(Command('C'));
-    EXPECT_EQ(log, "(4") << "only the first key shows its look";
+    queue.Push(Key('6'));
+    EXPECT_EQ(log, "(44)(55)C(6");
     EXPECT_TRUE(queue.Pending());
     EndPause();
-    EXPECT_EQ(log, "(44)(5");
     EndPause();
-    EXPECT_EQ(log, "(44)(55)C");
+    EXPECT_EQ(log, "(44)(55)C(6") << "a pause of a look already ended";
+    EndPause();
+    EXPECT_EQ(log, "(44)(55)C(66)");
     EXPECT_FALSE(queue.Pending());
-    EXPECT_TRUE(pauses.empty());
-    EXPECT_EQ(lengths, std::vector({100, 100}));
 }
 
 TEST_F(KeyQueue, AStepWithNothingBeforeItActsAtOnce) {
@@ -75,16 +89,18 @@ TEST_F(KeyQueue, StepsGivenDuringAnActionActAfterIt) {
     EXPECT_EQ(log, "<>x(yy)");
 }
 
-TEST_F(KeyQueue, ClearForgetsTheWaitingStepsButNotTheCurrentOne) {
-    queue.Push(Key('g'));
-    queue.Push(Key('1'));
-    queue.Push(Command('c'));
-    queue.Clear();
-    EndPause();
-    EXPECT_EQ(log, "(gg)");
+TEST_F(KeyQueue, ClearForgetsTheStepsWaitingBehindAnAction) {
+    queue.Push({{}, [this] {
+                    log += "<";
+                    queue.Push(Key('1'));
+                    queue.Push(Command('c'));
+                    queue.Clear();
+                    log += ">";
+                }});
+    EXPECT_EQ(log, "<>");
     EXPECT_FALSE(queue.Pending());
     queue.Push(Command('z'));
-    EXPECT_EQ(log, "(gg)z");
+    EXPECT_EQ(log, "<>z");
 }
 
 TEST_F(KeyQueue, AnActionMayClearTheStepsThatFollowIt) {
