@@ -207,8 +207,7 @@ void FrmCalc::CreateMenus() {
     }
     for (const MenuCommandInfo& info : MenuCommands()) {
         QMenu* menu = menus_[static_cast<std::size_t>(info.menu)];
-        // The items that the original menus did not have come after a line.
-        if (info.command == MenuCommand::ReopenLastGrid || info.command == MenuCommand::Undo) {
+        if (info.separator_before) {
             menu->addSeparator();
         }
         QAction* action = menu->addAction(Text(info.caption));

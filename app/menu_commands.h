@@ -50,6 +50,8 @@ struct MenuCommandInfo {
     // Whether the command runs in grid mode (by its shortcut where its menu
     // is disabled).
     bool allowed_in_grid_mode;
+    // Whether a line comes before the item in its menu.
+    bool separator_before = false;
 };
 
 // The menus in menu-bar order.
