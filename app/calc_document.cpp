@@ -15,10 +15,6 @@ namespace tallimo {
 namespace {
 
 constexpr char kFileFilter[] = "Calculs (*.dat)|*.dat";
-constexpr std::string_view kOperationInProgress =
-    "Une opération est en cours.\r\nTerminez la ou annulez la avant de poursuivre.";
-constexpr std::string_view kNothingToSave =
-    "La grille de calculs est vide.\r\nAucune donnée à enregistrer.";
 
 }  // namespace
 

@@ -20,6 +20,12 @@ namespace tallimo {
 
 class Host;
 
+// Why the grid is not saved.
+inline constexpr std::string_view kOperationInProgress =
+    "Une opération est en cours.\r\nTerminez la ou annulez la avant de poursuivre.";
+inline constexpr std::string_view kNothingToSave =
+    "La grille de calculs est vide.\r\nAucune donnée à enregistrer.";
+
 class CalcDocument {
   public:
     // The host shows the messages and the file dialogs.

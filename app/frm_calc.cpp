@@ -41,12 +41,6 @@ namespace {
 
 constexpr int kKeyLookMilliseconds = 100;
 
-constexpr std::string_view kNoKeptGrid =
-    "Aucune grille n'a encore été conservée.\r\nLa grille est conservée dès qu'une ligne est "
-    "enregistrée.";
-constexpr std::string_view kNothingToExport =
-    "La grille de calculs est vide.\r\nAucune donnée à exporter.";
-
 // The window's size of the last run, in its own group of the settings.
 constexpr std::string_view kWindowGroup = "Fenetre";
 constexpr std::string_view kWidthKey = "Largeur";

@@ -8,6 +8,7 @@
 #include <QPointer>
 #include <array>
 #include <memory>
+#include <string_view>
 #include <vector>
 
 #include "app/calc_document.h"
@@ -22,6 +23,13 @@ class QLabel;
 class QMenu;
 
 namespace tallimo {
+
+// Why "Rouvrir la dernière grille" and "Exporter pour un tableur…" do nothing.
+inline constexpr std::string_view kNoKeptGrid =
+    "Aucune grille n'a encore été conservée.\r\nLa grille est conservée dès qu'une ligne est "
+    "enregistrée.";
+inline constexpr std::string_view kNothingToExport =
+    "La grille de calculs est vide.\r\nAucune donnée à exporter.";
 
 class CalcGridModel;
 class CalcGridView;
