@@ -20,6 +20,7 @@
 #include "app/calc_document.h"
 #include "app/command_line.h"
 #include "app/frm_calc.h"
+#include "app/menu_commands.h"
 #include "appearance/ui/frm_config.h"
 #include "converter/base_conversion.h"
 #include "dates/date_shift.h"
@@ -385,6 +386,16 @@ TEST(HelpKeys, EveryKeyThatDoesSomethingInAWindowIsOnItsPage) {
         for (const QString& key : keys) {
             EXPECT_TRUE(page.contains(Kbd(key)))
                 << window.page << " lacks " << Kbd(key).toStdString();
+        }
+    }
+    // The menus' shortcuts, in the calculator's keyboard page.
+    const QString keyboard = ReadPage(QStringLiteral("clavier.html"));
+    for (const MenuCommandInfo& command : MenuCommands()) {
+        const QString shortcuts = QString::fromUtf8(
+            command.shortcut.data(), static_cast<qsizetype>(command.shortcut.size()));
+        for (QString shortcut : shortcuts.split(QLatin1Char('|'), Qt::SkipEmptyParts)) {
+            shortcut.replace(QStringLiteral("Shift"), QStringLiteral("Maj"));
+            EXPECT_TRUE(keyboard.contains(Kbd(shortcut))) << shortcut.toStdString();
         }
     }
 }
