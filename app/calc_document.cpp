@@ -20,15 +20,6 @@ namespace tallimo {
 namespace {
 
 constexpr char kFileFilter[] = "Calculs (*.dat)|*.dat";
-constexpr std::string_view kOperationInProgress =
-    "Une opération est en cours.\r\nTerminez la ou annulez la avant de poursuivre.";
-constexpr std::string_view kNothingToSave =
-    "La grille de calculs est vide.\r\nAucune donnée à enregistrer.";
-constexpr std::string_view kNothingToExport =
-    "La grille de calculs est vide.\r\nAucune donnée à exporter.";
-constexpr std::string_view kNoKeptGrid =
-    "Aucune grille n'a encore été conservée.\r\nLa grille est conservée dès qu'une ligne est "
-    "enregistrée.";
 
 }  // namespace
 

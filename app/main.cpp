@@ -3,6 +3,7 @@
 #include <QLocale>
 #include <QTranslator>
 
+#include "app/command_line.h"
 #include "app/frm_calc.h"
 #include "app/qt_host.h"
 #include "app/tape_keeper.h"
@@ -12,6 +13,13 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tallimo"));
     QApplication::setWindowIcon(tallimo::ProgramIcon());
+    // "tallimo fichier.dat" opens the file, as the file manager does;
+    // --help and --version answer without a window.
+    const tallimo::CommandLine command = tallimo::ReadCommandLine(
+        QApplication::arguments(), tallimo::Product().name, tallimo::Product().version);
+    if (!command.run) {
+        return tallimo::PrintAnswer(command);
+    }
     // The program speaks French whatever the desktop's language, its
     // standard dialogs and buttons included.
     QTranslator qt_texts;
@@ -31,10 +39,8 @@ int main(int argc, char* argv[]) {
     });
     window.SetTapeKeeper(&keeper);
     window.show();
-    // "tallimo fichier.dat" opens the file, as the file manager does.
-    const QStringList arguments = QApplication::arguments();
-    if (arguments.size() > 1) {
-        window.OpenFile(arguments.at(1));
+    if (!command.file.isEmpty()) {
+        window.OpenFile(command.file);  // a file that cannot be opened says so
     }
     return QApplication::exec();
 }

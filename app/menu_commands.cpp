@@ -16,18 +16,19 @@ constexpr std::array<MenuInfo, 5> kMenus = {{
 }};
 
 // The other windows may open at any time. Undo and redo work in grid mode
-// too, from the grid's keys, and the items added to the original menus come
-// after the original items.
+// too, from the grid's keys. The items added to the original menus come
+// after the original items, a line before them, except that "Quitter" stays
+// the last item of its menu, after a line of its own, as on every desktop.
 constexpr std::array<MenuCommandInfo, 18> kCommands = {{
     {MenuCommand::BlankGrid, 0, "mnuFich0", "Grille vierge", "Ctrl+G", false},
     {MenuCommand::Open, 0, "mnuFich1", "Ouvrir", "Ctrl+O", false},
     {MenuCommand::Save, 0, "mnuFich2", "Enregistrer", "Ctrl+S", false},
     {MenuCommand::Print, 0, "mnuFich3", "Imprimer", "Ctrl+P", false},
     {MenuCommand::PrintPreview, 0, "mnuFichApercu", "Aperçu avant impression", "", false},
-    {MenuCommand::Quit, 0, "mnuFich4", "Quitter", "Ctrl+Q", false},
     {MenuCommand::ReopenLastGrid, 0, "mnuFichDerniere", "Rouvrir la dernière grille", "", false,
      true},
     {MenuCommand::ExportForSpreadsheet, 0, "mnuFichExport", "Exporter pour un tableur…", "", false},
+    {MenuCommand::Quit, 0, "mnuFich4", "Quitter", "Ctrl+Q", false, true},
     {MenuCommand::Copy, 1, "mnuEdit0", "Copier", "Ctrl+C", false},
     {MenuCommand::Paste, 1, "mnuEdit1", "Coller", "Ctrl+V", false},
     {MenuCommand::RemoveCancelled, 1, "mnuEdit2", "Supprimer les calculs annulés", "", false},

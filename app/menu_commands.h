@@ -50,7 +50,7 @@ struct MenuCommandInfo {
     // Whether the command runs in grid mode (by its shortcut where its menu
     // is disabled).
     bool allowed_in_grid_mode;
-    // A line above the item, between the original items and those added.
+    // Whether a line comes before the item in its menu.
     bool separator_before = false;
 };
 

@@ -1,9 +1,9 @@
 #include "dates/count_text.h"
 
+#include <array>
 #include <charconv>
 #include <cmath>
-
-#include "numbers/number_text.h"
+#include <limits>
 
 namespace tallimo {
 
@@ -31,6 +31,15 @@ std::size_t SkipDigits(std::string_view text, std::size_t& pos, int base) {
 
 CountText Refused() {
     return {};
+}
+
+// A whole count as plain decimal digits, however long: never an exponent,
+// which the field would read back only up to its comma.
+std::string PlainWholeText(double value) {
+    std::array<char, std::numeric_limits<double>::max_exponent10 + 3> buffer{};
+    const auto [end, error] = std::to_chars(buffer.data(), buffer.data() + buffer.size(),
+                                            value == 0 ? 0.0 : value, std::chars_format::fixed);
+    return error == std::errc() ? std::string(buffer.data(), end) : std::string("0");
 }
 
 }  // namespace
@@ -106,15 +115,22 @@ CountText ReadCountText(std::string_view text) {
             plain += body.substr(exponent_at);
         }
         const auto [ptr, error] = std::from_chars(plain.data(), plain.data() + plain.size(), value);
-        if (error != std::errc() || !std::isfinite(value)) {
+        if (error == std::errc::result_out_of_range) {
+            // Too small for a double counts nothing; too large, infinitely many.
+            value = plain.find_first_of('-') == std::string::npos
+                        ? std::numeric_limits<double>::infinity()
+                        : 0;
+        } else if (error != std::errc()) {
             return Refused();
         }
     }
     if (!std::isfinite(value)) {
-        return Refused();
+        // Beyond any double: a count past every limit, left as typed for the
+        // window to refuse with its message.
+        return {CountText::Kind::Number, negative ? -value : value, std::string(text)};
     }
     value = std::trunc(negative ? -value : value);
-    return {CountText::Kind::Number, value, NumberToText(value)};
+    return {CountText::Kind::Number, value, PlainWholeText(value)};
 }
 
 }  // namespace tallimo

@@ -24,9 +24,10 @@ struct CountText {
 // digits), or "&H" and hexadecimal digits, or "&O" and octal digits; then
 // blanks. No thousands separator. Its value is read up to the decimal comma
 // ("1,5" counts 1; "15E-1" counts 1 too: a count is whole), and its normal
-// text is that whole value without leading zeros or plus sign ("007" -> "7",
-// " 12 " -> "12", "&H1F" -> "31", "-0" -> "0"). A number too large for a
-// double is refused.
+// text is that whole value in plain decimal digits, without leading zeros,
+// plus sign or exponent ("007" -> "7", " 12 " -> "12", "&H1F" -> "31",
+// "-0" -> "0", "1E+20" -> "100000000000000000000"). A number too large for a
+// double counts infinitely many, its text kept as it is.
 CountText ReadCountText(std::string_view text);
 
 }  // namespace tallimo

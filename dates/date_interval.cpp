@@ -50,18 +50,14 @@ DateInterval IntervalBetween(CalendarDate a, CalendarDate b) {
     const auto [months, reached] = MonthsWithin(middle, b, 11);
     interval.months = months;
     interval.days = DaysBetween(reached, b);
-
-    const auto [total_months, reached_by_months] = MonthsWithin(a, b, MonthGap(a, b));
-    interval.total_months = total_months;
-    interval.days_after_months = DaysBetween(reached_by_months, b);
     return interval;
 }
 
 std::string IntervalText(const DateInterval& interval) {
     return std::to_string(interval.years) + " année(s) " + std::to_string(interval.months) +
            " mois et " + std::to_string(interval.days) + " jour(s)\r\nsoit " +
-           std::to_string(interval.total_months) + " mois et " +
-           std::to_string(interval.days_after_months) + " jour(s)\r\nsoit " +
+           std::to_string(interval.years * 12 + interval.months) + " mois et " +
+           std::to_string(interval.days) + " jour(s)\r\nsoit " +
            std::to_string(interval.total_days) + " jour(s)";
 }
 

@@ -9,6 +9,7 @@
 
 #include "appearance/ui/color_shapes.h"
 #include "appearance/ui/kst_gdi_ctl.h"
+#include "appearance/ui/system_colors.h"
 #include "appearance/ui/window_colors.h"
 #include "platform/dialog_centring.h"
 #include "platform/host.h"
@@ -77,7 +78,13 @@ FrmConfig::FrmConfig(Host& host, QWidget* parent) : QDialog(parent), host_(host)
         auto* option = Named(new QRadioButton(caption, styles),
                              QStringLiteral("optStyle%1").arg(style), caption);
         option->setGeometry(TwipsRect(240, 360 * style, 1575, 255));
-        connect(option, &QRadioButton::clicked, this, [this, style] { OnStyle(style); });
+        // However the button came to be checked: a click, the keyboard, a
+        // screen reader's action.
+        connect(option, &QRadioButton::toggled, this, [this, style](bool checked) {
+            if (checked) {
+                OnStyle(style);
+            }
+        });
         options_[static_cast<std::size_t>(style - 1)] = option;
     }
 
@@ -95,10 +102,10 @@ FrmConfig::FrmConfig(Host& host, QWidget* parent) : QDialog(parent), host_(host)
         button->setAutoDefault(false);
         connect(button, &QPushButton::clicked, this, [this, i] { OnPerso(i); });
         color_buttons_[slot] = button;
-        swatches_[slot] = Named(new ColorShape(stored[slot], true, custom_frame_),
-                                QStringLiteral("shaPerso%1").arg(i + 1),
-                                QStringLiteral("Couleur actuelle : ") + caption);
+        swatches_[slot] = new ColorShape(stored[slot], true, custom_frame_);
+        swatches_[slot]->setObjectName(QStringLiteral("shaPerso%1").arg(i + 1));
         swatches_[slot]->setGeometry(TwipsRect(place.swatch_left, place.top, 375, 255));
+        NameSwatch(i);
     }
 
     // The preview, a miniature of the calculator window.
@@ -172,9 +179,10 @@ FrmConfig::FrmConfig(Host& host, QWidget* parent) : QDialog(parent), host_(host)
         connect(button, &QPushButton::clicked, this, [this, i] { OnAction(i); });
     }
 
+    // Checking the stored style shows its preview. The keyboard starts on it.
     const int style = StoredStyle(host_.Settings());
     options_[static_cast<std::size_t>(style - 1)]->setChecked(true);
-    OnStyle(style);
+    options_[static_cast<std::size_t>(style - 1)]->setFocus(Qt::OtherFocusReason);
 }
 
 int FrmConfig::SelectedStyle() const {
@@ -206,7 +214,20 @@ void FrmConfig::OnPerso(int index) {
         return;
     }
     swatches_[slot]->SetFillColor(chosen);
+    NameSwatch(index);
     ShowPreview(Swatches());
+}
+
+void FrmConfig::NameSwatch(int index) {
+    const auto slot = static_cast<std::size_t>(index);
+    const ColorValue color = swatches_[slot]->FillColor();
+    QString name = QStringLiteral("Couleur actuelle : ") + Q(ColorCaption(index)) +
+                   QStringLiteral(" : ") +
+                   ResolveColor(color, swatches_[slot]->palette()).name().toUpper();
+    if (const std::optional<std::string_view> desktop = SystemColorName(color)) {
+        name += QStringLiteral(" (couleur du bureau : ") + Q(*desktop) + QLatin1Char(')');
+    }
+    swatches_[slot]->setAccessibleName(name);
 }
 
 void FrmConfig::OnAction(int index) {
@@ -229,6 +250,9 @@ void FrmConfig::changeEvent(QEvent* event) {
     // might not be.
     if (event->type() == QEvent::ApplicationPaletteChange || event->type() == QEvent::ThemeChange) {
         ResolvePreviewGrid();
+        for (int i = 0; i < static_cast<int>(swatches_.size()); ++i) {
+            NameSwatch(i);
+        }
         for (QWidget* child : findChildren<QWidget*>()) {
             child->update();
         }

@@ -43,6 +43,9 @@ class FrmConfig : public QDialog {
   private:
     void OnStyle(int style);
     void OnPerso(int index);
+    // The swatch's name for screen readers: its role and its colour,
+    // "#RRGGBB", with the desktop colour it follows, if any.
+    void NameSwatch(int index);
     void OnAction(int index);
     // The preview in these colours, its keys redrawn.
     void ShowPreview(const FiveColors& colors);

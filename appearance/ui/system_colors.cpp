@@ -15,40 +15,43 @@ enum class Source { Role, DisabledRole, FadedHighlight, Black };
 struct SystemEntry {
     Source source;
     QPalette::ColorRole role;
+    std::string_view name;  // said to screen-reader users
 };
 
 constexpr SystemEntry kSystemColors[] = {
-    {Source::Role, QPalette::Button},            // 0 scroll bar
-    {Source::Role, QPalette::Dark},              // 1 desktop
-    {Source::Role, QPalette::Highlight},         // 2 active caption
-    {Source::FadedHighlight, QPalette::Window},  // 3 inactive caption
-    {Source::Role, QPalette::Window},            // 4 menu
-    {Source::Role, QPalette::Base},              // 5 window
-    {Source::Role, QPalette::Shadow},            // 6 window frame
-    {Source::Role, QPalette::WindowText},        // 7 menu text
-    {Source::Role, QPalette::Text},              // 8 window text
-    {Source::Role, QPalette::HighlightedText},   // 9 caption text
-    {Source::Role, QPalette::Window},            // 10 active border
-    {Source::Role, QPalette::Window},            // 11 inactive border
-    {Source::Role, QPalette::Mid},               // 12 application workspace
-    {Source::Role, QPalette::Highlight},         // 13 highlight
-    {Source::Role, QPalette::HighlightedText},   // 14 highlight text
-    {Source::Role, QPalette::Button},            // 15 button face
-    {Source::Role, QPalette::Dark},              // 16 button shadow
-    {Source::DisabledRole, QPalette::Text},      // 17 grey text
-    {Source::Role, QPalette::ButtonText},        // 18 button text
-    {Source::Role, QPalette::WindowText},        // 19 inactive caption text
-    {Source::Role, QPalette::Light},             // 20 button highlight
-    {Source::Role, QPalette::Shadow},            // 21 3D dark shadow
-    {Source::Role, QPalette::Midlight},          // 22 3D light
-    {Source::Role, QPalette::ToolTipText},       // 23 tooltip text
-    {Source::Role, QPalette::ToolTipBase},       // 24 tooltip background
-    {Source::Black, QPalette::NoRole},           // 25 not a system colour
-    {Source::Role, QPalette::Link},              // 26 hot-tracked item
-    {Source::Role, QPalette::Highlight},         // 27 active caption gradient
-    {Source::FadedHighlight, QPalette::Window},  // 28 inactive caption gradient
-    {Source::Role, QPalette::Highlight},         // 29 menu highlight
-    {Source::Role, QPalette::Window},            // 30 menu bar
+    {Source::Role, QPalette::Button, "barre de défilement"},            // 0 scroll bar
+    {Source::Role, QPalette::Dark, "bureau"},                           // 1 desktop
+    {Source::Role, QPalette::Highlight, "titre de la fenêtre active"},  // 2 active caption
+    {Source::FadedHighlight, QPalette::Window,
+     "titre d'une fenêtre inactive"},                                   // 3 inactive caption
+    {Source::Role, QPalette::Window, "fond des menus"},                 // 4 menu
+    {Source::Role, QPalette::Base, "fond des fenêtres"},                // 5 window
+    {Source::Role, QPalette::Shadow, "cadre des fenêtres"},             // 6 window frame
+    {Source::Role, QPalette::WindowText, "texte des menus"},            // 7 menu text
+    {Source::Role, QPalette::Text, "texte des fenêtres"},               // 8 window text
+    {Source::Role, QPalette::HighlightedText, "texte du titre actif"},  // 9 caption text
+    {Source::Role, QPalette::Window, "bordure active"},                 // 10 active border
+    {Source::Role, QPalette::Window, "bordure inactive"},               // 11 inactive border
+    {Source::Role, QPalette::Mid, "espace de travail"},                 // 12 application workspace
+    {Source::Role, QPalette::Highlight, "sélection"},                   // 13 highlight
+    {Source::Role, QPalette::HighlightedText, "texte sélectionné"},     // 14 highlight text
+    {Source::Role, QPalette::Button, "face des boutons"},               // 15 button face
+    {Source::Role, QPalette::Dark, "ombre des boutons"},                // 16 button shadow
+    {Source::DisabledRole, QPalette::Text, "texte grisé"},              // 17 grey text
+    {Source::Role, QPalette::ButtonText, "texte des boutons"},          // 18 button text
+    {Source::Role, QPalette::WindowText, "texte du titre inactif"},     // 19 inactive caption text
+    {Source::Role, QPalette::Light, "reflet des boutons"},              // 20 button highlight
+    {Source::Role, QPalette::Shadow, "ombre foncée des reliefs"},       // 21 3D dark shadow
+    {Source::Role, QPalette::Midlight, "clair des reliefs"},            // 22 3D light
+    {Source::Role, QPalette::ToolTipText, "texte des bulles d'aide"},   // 23 tooltip text
+    {Source::Role, QPalette::ToolTipBase, "fond des bulles d'aide"},    // 24 tooltip background
+    {Source::Black, QPalette::NoRole, ""},                              // 25 not a system colour
+    {Source::Role, QPalette::Link, "élément survolé"},                  // 26 hot-tracked item
+    {Source::Role, QPalette::Highlight, "dégradé du titre actif"},  // 27 active caption gradient
+    {Source::FadedHighlight, QPalette::Window,
+     "dégradé du titre inactif"},                                // 28 inactive caption gradient
+    {Source::Role, QPalette::Highlight, "sélection des menus"},  // 29 menu highlight
+    {Source::Role, QPalette::Window, "barre de menus"},          // 30 menu bar
 };
 static_assert(std::size(kSystemColors) == kSystemColorCount);
 
@@ -92,6 +95,15 @@ QColor ResolveColor(ColorValue value, const QPalette& palette) {
 
 QColor ResolveColor(ColorValue value) {
     return ResolveColor(value, QGuiApplication::palette());
+}
+
+std::optional<std::string_view> SystemColorName(ColorValue value) {
+    const auto index = static_cast<std::uint32_t>(value) & 0x7FFFFFFFu;
+    if (!IsSystemColor(value) || index >= static_cast<std::uint32_t>(kSystemColorCount) ||
+        kSystemColors[index].source == Source::Black) {
+        return std::nullopt;
+    }
+    return kSystemColors[index].name;
 }
 
 ColorValue ToColorValue(const QColor& colour) {

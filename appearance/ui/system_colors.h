@@ -4,6 +4,8 @@
 
 #include <QColor>
 #include <QPalette>
+#include <optional>
+#include <string_view>
 
 #include "appearance/color_value.h"
 
@@ -16,6 +18,11 @@ namespace tallimo {
 QColor ResolveColor(ColorValue value, const QPalette& palette);
 // The same with the application's palette.
 QColor ResolveColor(ColorValue value);
+
+// The French name of the desktop colour that a system colour reference
+// follows ("face des boutons"); nothing for an RGB value or a reference to no
+// system colour.
+std::optional<std::string_view> SystemColorName(ColorValue value);
 
 // The RGB value of a colour, red in the low byte.
 ColorValue ToColorValue(const QColor& colour);

@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QStyleOptionButton>
+#include <algorithm>
 
 #include "appearance/keypad_keys.h"
 #include "converter/ui/kst_scroll_rgn.h"
@@ -49,25 +50,24 @@ class ConverterField : public QLineEdit {
         : QLineEdit(parent), grid_(grid), row_(row), column_(column) {
         setObjectName(ControlName(column) + QString::number(row));
         setAccessibleName(Title(column) + QLatin1Char(' ') + QString::number(row));
-        // Every change the user makes converts: keys, and also the context
-        // menu's paste, cut, undo, redo and delete, a drop or a middle-click
-        // paste. Texts written by the table itself do not come through here.
-        connect(this, &QLineEdit::textEdited, this,
-                [this](const QString& text) { grid_.OnFieldEdited(*this, text); });
+        // Every change the user makes converts: keys, paste, cut, undo and
+        // redo from the keyboard or the context menu, delete, a drop or a
+        // middle-click paste. Texts written by the table itself do not come
+        // through here.
+        connect(this, &QLineEdit::textEdited, this, &ConverterField::OnEdited);
     }
 
     int Row() const { return row_; }
     Column GetColumn() const { return column_; }
 
+    // A text written by the table.
+    void Show(const QString& text) {
+        setText(text);
+        before_ = text;
+    }
+
   protected:
     void keyPressEvent(QKeyEvent* event) override {
-        // The keyboard's paste, cut, undo and redo are refused; the same
-        // commands of the context menu convert like typing.
-        if (event->matches(QKeySequence::Paste) || event->matches(QKeySequence::Cut) ||
-            event->matches(QKeySequence::Undo) || event->matches(QKeySequence::Redo)) {
-            event->accept();
-            return;
-        }
         if (event->key() == Qt::Key_Up || event->key() == Qt::Key_Down) {
             if (event->modifiers() == Qt::NoModifier || event->modifiers() == Qt::KeypadModifier) {
                 grid_.MoveFocus(*this, event->key() == Qt::Key_Up ? -1 : 1);
@@ -75,9 +75,14 @@ class ConverterField : public QLineEdit {
             event->accept();
             return;
         }
-        const bool copy_or_select =
-            event->matches(QKeySequence::Copy) || event->matches(QKeySequence::SelectAll);
-        if (!copy_or_select && event->key() != Qt::Key_Delete && !event->text().isEmpty() &&
+        // The editing commands carry a control character as their text; they
+        // are not typed characters.
+        bool command = false;
+        for (const auto key : {QKeySequence::Copy, QKeySequence::SelectAll, QKeySequence::Paste,
+                               QKeySequence::Cut, QKeySequence::Undo, QKeySequence::Redo}) {
+            command = command || event->matches(key);
+        }
+        if (!command && event->key() != Qt::Key_Delete && !event->text().isEmpty() &&
             !Accepts(event->text())) {
             event->accept();
             return;
@@ -99,6 +104,40 @@ class ConverterField : public QLineEdit {
     }
 
   private:
+    // Text put in by a paste, a drop or an input method is filtered as typed
+    // keys are: the characters the column refuses are dropped, and when none
+    // is left the field stays as it was and converts nothing.
+    void OnEdited(const QString& text) {
+        const qsizetype shorter = std::min(text.size(), before_.size());
+        qsizetype prefix = 0;
+        while (prefix < shorter && text[prefix] == before_[prefix]) {
+            ++prefix;
+        }
+        qsizetype suffix = 0;
+        while (suffix < shorter - prefix &&
+               text[text.size() - 1 - suffix] == before_[before_.size() - 1 - suffix]) {
+            ++suffix;
+        }
+        const QString inserted = text.mid(prefix, text.size() - prefix - suffix);
+        QString accepted;
+        for (const QChar c : inserted) {
+            if (c != QLatin1Char('\b') && AcceptsCharacter(column_, c.unicode())) {
+                accepted += c;
+            }
+        }
+        if (accepted.size() != inserted.size()) {
+            if (accepted.isEmpty()) {
+                setText(before_);
+                setCursorPosition(static_cast<int>(prefix));
+                return;
+            }
+            setText(text.left(prefix) + accepted + text.right(suffix));
+            setCursorPosition(static_cast<int>(prefix + accepted.size()));
+        }
+        before_ = this->text();
+        grid_.OnFieldEdited(*this, before_);
+    }
+
     bool Accepts(const QString& text) const {
         for (const char32_t c : text.toUcs4()) {
             if (!AcceptsCharacter(column_, c)) {
@@ -111,6 +150,7 @@ class ConverterField : public QLineEdit {
     KstDGrid& grid_;
     int row_;
     Column column_;
+    QString before_;  // the text before the user's edit
 };
 
 KstDGrid::KstDGrid(QWidget* parent) : QWidget(parent), region_(new KstScrollRgn(this)) {
@@ -165,7 +205,8 @@ void KstDGrid::OnFieldEdited(ConverterField& field, const QString& text) {
     for (const Column column : kColumns) {
         // The typed field keeps its text exactly, unless the row failed.
         if (column != field.GetColumn() || outcome.failed) {
-            Field(row, column)->setText(QString::fromStdString(texts[column]));
+            fields_[static_cast<std::size_t>(row - 1)][static_cast<std::size_t>(column)]->Show(
+                QString::fromStdString(texts[column]));
         }
     }
     if (outcome.row_added) {

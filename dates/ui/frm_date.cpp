@@ -213,6 +213,8 @@ FrmDate::FrmDate(Host& host, QWidget* parent) : QWidget(parent, Qt::Window), hos
 
     start_->SetValue(Today());
     end_->SetValue(Today());
+    computed_start_ = start_->Value();
+    computed_texts_ = last_valid_;
 }
 
 void FrmDate::paintEvent(QPaintEvent*) {
@@ -368,9 +370,30 @@ void FrmDate::ComputeResultDate() {
         ShiftDate(start_->Value(), directions_[1]->isChecked(), counts);
     if (!result) {
         host_.ShowMessage(kDateRangeMessage, MessageIcon::None);
+        // The change that went too far is undone, so that what the window
+        // shows is what its result was computed from.
+        RestoreComputedInputs();
         return;
     }
     end_->SetValue(*result);
+    computed_start_ = start_->Value();
+    computed_subtract_ = directions_[1]->isChecked();
+    for (int i = 0; i < 3; ++i) {
+        computed_texts_[i] = fields_[i]->text();
+    }
+}
+
+void FrmDate::RestoreComputedInputs() {
+    resetting_ = true;
+    directions_[computed_subtract_ ? 1 : 0]->setChecked(true);
+    for (int i = 0; i < 3; ++i) {
+        if (fields_[i]->text() != computed_texts_[i]) {
+            fields_[i]->setText(computed_texts_[i]);
+        }
+        last_valid_[i] = computed_texts_[i];
+    }
+    resetting_ = false;
+    start_->SetValue(computed_start_);
 }
 
 void FrmDate::ComputeInterval() {

@@ -9,6 +9,8 @@
 #include <QWidget>
 #include <array>
 
+#include "dates/calendar_date.h"
+
 class QLabel;
 class QLineEdit;
 class QRadioButton;
@@ -57,6 +59,9 @@ class FrmDate : public QWidget {
     // computation on the way.
     void ResetFields(bool select_add);
     void ComputeResultDate();
+    // After a result out of range: the start day, the direction and the
+    // fields go back to what the result shown was computed from.
+    void RestoreComputedInputs();
     void ComputeInterval();
     void SetDateWidgetsVisible(bool visible);
     void SetResultsVisible(bool visible);
@@ -66,6 +71,10 @@ class FrmDate : public QWidget {
     bool help_shown_ = false;
     bool resetting_ = false;
     std::array<QString, 3> last_valid_;
+    // What the result date shown was computed from.
+    CalendarDate computed_start_;
+    bool computed_subtract_ = false;
+    std::array<QString, 3> computed_texts_;
 
     QLabel* mode_name_ = nullptr;
     std::array<WrappingButton*, 2> mode_buttons_{};

@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <ostream>
+#include <string>
+
 #include "date_test_util.h"
 #include "dates/count_text.h"
 #include "dates/date_shift.h"
@@ -56,6 +60,10 @@ struct FieldCase {
     const char* normal;  // what the field shows
 };
 
+void PrintTo(const FieldCase& c, std::ostream* os) {
+    *os << '"' << c.text << '"';
+}
+
 class CountTexts : public ::testing::TestWithParam<FieldCase> {};
 
 TEST_P(CountTexts, ReadWithFrenchConventions) {
@@ -77,19 +85,34 @@ constexpr auto kSign = CountText::Kind::SignOnly;
 
 INSTANTIATE_TEST_SUITE_P(
     Table, CountTexts,
-    ::testing::Values(FieldCase{"", CountText::Kind::Empty, 0, "0"},
-                      FieldCase{"007", kNumber, 7, "7"}, FieldCase{" 12 ", kNumber, 12, "12"},
-                      FieldCase{"-3", kNumber, -3, "-3"}, FieldCase{"-0", kNumber, 0, "0"},
-                      FieldCase{"1,5", kNumber, 1, "1"}, FieldCase{",5", kNumber, 0, "0"},
-                      FieldCase{"1E3", kNumber, 1000, "1000"}, FieldCase{"15e-1", kNumber, 1, "1"},
-                      FieldCase{"1,5E3", kNumber, 1, "1"},
-                      FieldCase{"1E+20", kNumber, 1e20, "1E+20"},
-                      FieldCase{"&H1f", kNumber, 31, "31"}, FieldCase{"-&O17", kNumber, -15, "-15"},
+    ::testing::Values(
+        FieldCase{"", CountText::Kind::Empty, 0, "0"}, FieldCase{"007", kNumber, 7, "7"},
+        FieldCase{" 12 ", kNumber, 12, "12"}, FieldCase{"-3", kNumber, -3, "-3"},
+        FieldCase{"-0", kNumber, 0, "0"}, FieldCase{"1,5", kNumber, 1, "1"},
+        FieldCase{",5", kNumber, 0, "0"}, FieldCase{"1E3", kNumber, 1000, "1000"},
+        FieldCase{"15e-1", kNumber, 1, "1"}, FieldCase{"1,5E3", kNumber, 1, "1"},
+        FieldCase{"1E+20", kNumber, 1e20, "100000000000000000000"},
+        FieldCase{"340282366920938463463374607431768211456", kNumber, 0x1p128,
+                  "340282366920938463463374607431768211456"},
+        FieldCase{"1234567890123456", kNumber, 1234567890123456, "1234567890123456"},
+        FieldCase{"-1E400", kNumber, -HUGE_VAL, "-1E400"}, FieldCase{"1E-400", kNumber, 0, "0"},
+        FieldCase{"&H1f", kNumber, 31, "31"}, FieldCase{"-&O17", kNumber, -15, "-15"},
 
-                      FieldCase{"-", kSign, 0, "-"}, FieldCase{" + ", kSign, 0, " + "},
-                      Refused("12a"), Refused("1.5"), Refused("1 000"), Refused("1\u00a0000"),
-                      Refused("- 1"), Refused("1E"), Refused("1E400"), Refused("&H"),
-                      Refused("&O8"), Refused(","), Refused("١٢")));
+        FieldCase{"-", kSign, 0, "-"}, FieldCase{" + ", kSign, 0, " + "}, Refused("12a"),
+        Refused("1.5"), Refused("1 000"), Refused("1\u00a0000"), Refused("- 1"), Refused("1E"),
+        Refused("&H"), Refused("&O8"), Refused(","), Refused("١٢")),
+    [](const ::testing::TestParamInfo<FieldCase>& info) {
+        // The case's number, then its text with letters and digits kept.
+        std::string name = std::to_string(info.index) + "_";
+        for (const char c : std::string(info.param.text)) {
+            if ((c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z')) {
+                name += c;
+            } else if (c == '-') {
+                name += "minus";
+            }
+        }
+        return name;
+    });
 
 }  // namespace
 }  // namespace tallimo

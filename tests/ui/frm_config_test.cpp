@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <QAccessible>
+#include <QAccessibleActionInterface>
 #include <QGroupBox>
 #include <QPushButton>
 #include <QRadioButton>
@@ -230,6 +232,46 @@ TEST_F(PersonalisationWindow, SavingAnUntouchedCustomStyleStoresWhatWasLoaded) {
     EXPECT_EQ(host_.settings.writes,
               (std::vector<std::string>{"Style=4", "Color1=-2147483633", "Color2=-2147483630",
                                         "Color3=-2147483633", "Color4=14737632", "Color5=0"}));
+}
+
+// A screen reader ticks a style with the button's toggle action, which is no
+// click: the window reacts all the same. The keyboard starts on the current
+// style, and each swatch says its colour.
+TEST_F(PersonalisationWindow, FollowsAScreenReaderAndSaysTheSwatchesColours) {
+    Store({{"Style", "3"}, {"Color1", "255"}});
+    FrmConfig& window = Open();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    EXPECT_EQ(QApplication::focusWidget(), Child<QWidget>(QStringLiteral("optStyle3")));
+
+    const auto act = [this](const char* name) {
+        QAccessibleInterface* button =
+            QAccessible::queryAccessibleInterface(Child<QWidget>(QString::fromLatin1(name)));
+        ASSERT_TRUE(button && button->actionInterface());
+        button->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+    };
+    act("optStyle4");
+    EXPECT_TRUE(CustomFrameShown());
+    EXPECT_EQ(Child<ColorShape>(QStringLiteral("shaFond"))->FillColor(), 255);
+    act("optStyle1");
+    EXPECT_FALSE(CustomFrameShown());
+    EXPECT_EQ(Child<ColorShape>(QStringLiteral("shaFond"))->FillColor(), SystemColor(15));
+
+    const auto said = [this](int swatch) {
+        return QAccessible::queryAccessibleInterface(
+                   Child<QWidget>(QStringLiteral("shaPerso%1").arg(swatch)))
+            ->text(QAccessible::Name);
+    };
+    EXPECT_EQ(said(1), QStringLiteral("Couleur actuelle : Fond de la fenêtre : #FF0000"));
+    const QString button_text = QApplication::palette().color(QPalette::ButtonText).name();
+    EXPECT_EQ(said(2), QStringLiteral("Couleur actuelle : Texte des boutons : ") +
+                           button_text.toUpper() +
+                           QStringLiteral(" (couleur du bureau : texte des boutons)"));
+    EXPECT_EQ(said(4), QStringLiteral("Couleur actuelle : Fond du cadran : #E0E0E0"));
+    host_.choose_color = [](const ColorDialogRequest&) { return 0x3366CC; };
+    Click(QStringLiteral("optStyle4"));
+    Click(QStringLiteral("cmdPerso2"));
+    EXPECT_EQ(said(2), QStringLiteral("Couleur actuelle : Texte des boutons : #CC6633"));
 }
 
 // A predefined style is saved alone; the custom colours stored stay.

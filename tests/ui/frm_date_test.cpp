@@ -149,7 +149,10 @@ INSTANTIATE_TEST_SUITE_P(
                       DateCase{Day(10, 5, 2010), false, {"-2", "", "-10"}, "30/04/2008"},
                       DateCase{Day(1, 1, 100), false, {"9899", "11", "30"}, "31/12/9999"}));
 
-TEST_F(DateWindow, ARecalculationOutOfRangeSaysSoAndKeepsTheResult) {
+// The change that takes the result out of range is undone after the
+// message, so that the fields, the direction and the start day always show
+// what the result was computed from.
+TEST_F(DateWindow, AChangeOutOfRangeSaysSoAndIsUndone) {
     Press("cmdMenu0");
     Start()->SetValue(Day(15, 6, 9999));
     Type(1, "6");
@@ -158,14 +161,49 @@ TEST_F(DateWindow, ARecalculationOutOfRangeSaysSoAndKeepsTheResult) {
     EXPECT_EQ(host_.dialogs.messages, std::vector<std::string>{kRangeMessage});
     EXPECT_EQ(host_.dialogs.icons, std::vector<MessageIcon>{MessageIcon::None});
     EXPECT_EQ(Result(), "15/12/9999");
-    EXPECT_EQ(Field(0)->text(), "1");
-    // A user's move of the start date computes too.
+    EXPECT_EQ(Field(0)->text(), "0");
+    // A user's move of the start date computes too, and goes back.
     host_.dialogs.messages.clear();
-    Type(0, "0");
     Start()->setFocus();
     QTest::keyClick(Start(), Qt::Key_PageDown);
     EXPECT_EQ(host_.dialogs.messages, std::vector<std::string>{kRangeMessage});
+    EXPECT_EQ(Start()->Value(), Day(15, 6, 9999));
     EXPECT_EQ(Result(), "15/12/9999");
+    // So does the direction.
+    host_.dialogs.messages.clear();
+    Start()->SetValue(Day(15, 6, 100));
+    Type(1, "0");
+    Type(0, "5");
+    QTest::mouseClick(Option(1), Qt::LeftButton);
+    EXPECT_EQ(host_.dialogs.messages, std::vector<std::string>{kRangeMessage});
+    EXPECT_TRUE(Option(0)->isChecked());
+    EXPECT_EQ(Result(), "15/06/105");
+}
+
+// Typed past the limit, the count stops at the last one that gave a result;
+// pasted far beyond it, in plain digits or in exponent form, it never counts
+// as a small number.
+TEST_F(DateWindow, CountsBeyondTheLimitsLeaveFieldAndResultAgreeing) {
+    Press("cmdMenu0");
+    Start()->SetValue(Day(15, 6, 2010));
+    Type(2, "99999999999");
+    EXPECT_FALSE(host_.dialogs.messages.empty());
+    EXPECT_EQ(Field(2)->text(), "999999");
+    EXPECT_EQ(Result(), "11/05/4748");
+
+    Type(2, "0");
+    Type(0, "2");
+    ASSERT_EQ(Result(), "15/06/2012");
+    for (const char* pasted : {"340282366920938463463374607431768211456", "1234567890123456",
+                               "100000000000000000000", "1E400", "-1E+20"}) {
+        for (const int field : {0, 2}) {
+            host_.dialogs.messages.clear();
+            Paste(field, QString::fromLatin1(pasted));
+            EXPECT_EQ(host_.dialogs.messages, std::vector<std::string>{kRangeMessage}) << pasted;
+            EXPECT_EQ(Field(0)->text() + Field(1)->text() + Field(2)->text(), "200") << pasted;
+            EXPECT_EQ(Result(), "15/06/2012") << pasted;
+        }
+    }
 }
 
 TEST_F(DateWindow, CountFieldsKeepTheirTextsValid) {
@@ -200,6 +238,9 @@ TEST_F(DateWindow, CountFieldsKeepTheirTextsValid) {
     EXPECT_EQ(years.text(), "-2");
     Paste(0, "1,5");
     EXPECT_EQ(years.text(), "1");
+    Paste(2, "1E3");  // rewritten in plain digits
+    EXPECT_EQ(Field(2)->text(), "1000");
+    EXPECT_EQ(Result(), "03/02/2014");
     EXPECT_TRUE(host_.dialogs.messages.empty());
 }
 

@@ -118,40 +118,55 @@ TEST_F(Converter, ClearingAFieldEmptiesItsRow) {
     EXPECT_EQ(grid_->LastRow(), 2);
 }
 
-// Paste, cut, undo and redo of the context menu convert like keys; the
-// keyboard's are refused, but copying works.
-TEST_F(Converter, ContextMenuEditsConvertKeyboardPasteIsRefused) {
+// Paste, cut, undo and redo convert like keys, from the keyboard as from the
+// context menu, and pasted text goes through the column's filter as typed
+// keys do; copying works.
+TEST_F(Converter, KeyboardAndContextMenuEditsConvertAndPastedTextIsFiltered) {
     QClipboard* clipboard = QGuiApplication::clipboard();
     clipboard->setText("FF");
-    QTest::keyClick(F(1, Column::Octal), Qt::Key_V, Qt::ControlModifier);
+    QTest::keyClick(F(1, Column::Octal), Qt::Key_V, Qt::ControlModifier);  // no octal digit
     EXPECT_EQ(Shown(1), "||");
-    RunMenu(1, Column::Hexa, "Paste");
+    EXPECT_EQ(grid_->LastRow(), 1);
+    QTest::keyClick(F(1, Column::Hexa), Qt::Key_V, Qt::ControlModifier);
     EXPECT_EQ(Shown(1), "FF|377|255");
     EXPECT_EQ(grid_->LastRow(), 2);
 
-    // Letters pasted in the last row fail it, and add no row until the row
-    // is cleared.
-    clipboard->setText("12a");
+    clipboard->setText(" 1 2a-3,\n");
+    QTest::keyClick(F(2, Column::Dec), Qt::Key_Insert, Qt::ShiftModifier);
+    EXPECT_EQ(Shown(2), "7B|173|123");
+    clipboard->setText("x4y");
+    F(2, Column::Dec)->setCursorPosition(1);
     RunMenu(2, Column::Dec, "Paste");
-    EXPECT_EQ(Shown(2), "<Saisie non valide>|<Saisie non valide>|<Saisie non valide>");
-    EXPECT_EQ(grid_->LastRow(), 2);
-    RunMenu(2, Column::Dec, "Select All");
-    RunMenu(2, Column::Dec, "Cut");
-    EXPECT_EQ(Shown(2), "||");
-    EXPECT_EQ(grid_->LastRow(), 3);
+    EXPECT_EQ(Shown(2), "58F|2617|1423");
+    EXPECT_EQ(F(2, Column::Dec)->cursorPosition(), 2);
 
-    Type(3, Column::Dec, "12");
-    QTest::keyClick(F(3, Column::Dec), Qt::Key_Z, Qt::ControlModifier);
-    EXPECT_EQ(Shown(3), "C|14|12");
-    RunMenu(3, Column::Dec, "Undo");
+    // Beyond 32 bits the row fails, pasted as typed, and adds no row until
+    // it is cleared.
+    clipboard->setText("21474836470");
+    RunMenu(3, Column::Dec, "Paste");
+    EXPECT_EQ(Shown(3), "<Saisie non valide>|<Saisie non valide>|<Saisie non valide>");
+    EXPECT_EQ(grid_->LastRow(), 3);
+    QTest::keyClick(F(3, Column::Dec), Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(F(3, Column::Dec), Qt::Key_X, Qt::ControlModifier);
     EXPECT_EQ(Shown(3), "||");
-    RunMenu(3, Column::Dec, "Redo");
-    EXPECT_EQ(Shown(3), "C|14|12");
+    EXPECT_EQ(grid_->LastRow(), 4);
+
+    Type(4, Column::Dec, "12");
+    QTest::keyClick(F(4, Column::Dec), Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(Shown(4), "||");
+    QTest::keyClick(F(4, Column::Dec), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(Shown(4), "C|14|12");
+    RunMenu(4, Column::Dec, "Undo");
+    EXPECT_EQ(Shown(4), "||");
+    RunMenu(4, Column::Dec, "Redo");
+    EXPECT_EQ(Shown(4), "C|14|12");
 
     QTest::keyClick(F(1, Column::Octal), Qt::Key_A, Qt::ControlModifier);
     QTest::keyClick(F(1, Column::Octal), Qt::Key_C, Qt::ControlModifier);
     EXPECT_EQ(clipboard->text(), "377");
     QTest::keyClick(F(1, Column::Octal), Qt::Key_X, Qt::ControlModifier);
+    EXPECT_EQ(Shown(1), "||");
+    QTest::keyClick(F(1, Column::Octal), Qt::Key_V, Qt::ControlModifier);
     EXPECT_EQ(Shown(1), "FF|377|255");
 }
 

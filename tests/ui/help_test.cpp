@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QLineEdit>
 #include <QListWidget>
@@ -16,6 +17,12 @@
 #include <map>
 #include <set>
 
+#include "app/calc_document.h"
+#include "app/command_line.h"
+#include "app/frm_calc.h"
+#include "app/menu_commands.h"
+#include "appearance/ui/frm_config.h"
+#include "converter/base_conversion.h"
 #include "dates/date_shift.h"
 #include "engine/keyboard.h"
 #include "engine/operators.h"
@@ -273,13 +280,123 @@ TEST(HelpMessages, EveryMessageOfTheProgramIsExplained) {
     for (const int code : {1, 4103, 4104, kPrinterNotFound}) {
         messages.push_back(PrintDialogErrorMessage(code).toStdString());
     }
-    messages.insert(messages.end(),
-                    {std::string(kCancellationLineMessage), std::string(kInvalidOperandMessage),
-                     std::string(kEmptyGridPrintMessage), std::string(kMinimumPaperMessage),
-                     std::string(kPrintFailedMessage), std::string(kDateRangeMessage),
-                     std::string(kDecimalsPrompt), kHelpMissingMessage});
+    // What the command line writes on the terminal instead of a window.
+    for (const QStringList& mistake :
+         {QStringList{"tallimo", "--aide"}, QStringList{"tallimo", "a.dat", "b.dat"}}) {
+        messages.push_back(ReadCommandLine(mistake, "Tallimo", "1.5.0").error.toStdString());
+    }
+    messages.insert(
+        messages.end(),
+        {std::string(kCancellationLineMessage), std::string(kInvalidOperandMessage),
+         std::string(kEmptyGridPrintMessage), std::string(kMinimumPaperMessage),
+         std::string(kPrintFailedMessage), std::string(kDateRangeMessage),
+         std::string(kDecimalsPrompt), kHelpMissingMessage, std::string(kColorsNotSaved),
+         std::string(kOperationInProgress), std::string(kNothingToSave), std::string(kNoKeptGrid),
+         std::string(kNothingToExport), std::string(kInvalidEntry)});
     for (const std::string& message : messages) {
         EXPECT_TRUE(help.contains(Simplified(message))) << message;
+    }
+}
+
+// The help's way of writing a key: "Ctrl+Page préc." is
+// "<kbd>Ctrl</kbd>+<kbd>Page préc.</kbd>"; "Alt+" stays open for a letter.
+QString Kbd(const QString& keys) {
+    QStringList parts = keys.split(QLatin1Char('+'));
+    for (QString& part : parts) {
+        if (!part.isEmpty()) {
+            part = QStringLiteral("<kbd>") + part + QStringLiteral("</kbd>");
+        }
+    }
+    return parts.join(QLatin1Char('+'));
+}
+
+// The source file of a window, wherever it lies in the tree.
+QString ReadSource(const QString& file_name) {
+    QDirIterator files(QStringLiteral(TALLIMO_SOURCE_DIR), {file_name}, QDir::Files,
+                       QDirIterator::Subdirectories);
+    while (files.hasNext()) {
+        const QString path = files.next();
+        if (!path.contains(QStringLiteral("/build")) && !path.contains(QStringLiteral("/tests/"))) {
+            QFile file(path);
+            EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << path.toStdString();
+            return QString::fromUtf8(file.readAll());
+        }
+    }
+    ADD_FAILURE() << "no " << file_name.toStdString();
+    return {};
+}
+
+// Every key a window acts on is on its page. The keys are read from the
+// window's source (its Qt::Key_ and QKeySequence names), so a key added there
+// must be added to the help; the keys that a modifier changes are given
+// beside.
+TEST(HelpKeys, EveryKeyThatDoesSomethingInAWindowIsOnItsPage) {
+    const std::map<QString, QStringList> words = {
+        {"Up", {"↑"}},
+        {"Down", {"↓"}},
+        {"Left", {"←"}},
+        {"Right", {"→"}},
+        {"Home", {"Origine"}},
+        {"PageUp", {"Page préc."}},
+        {"PageDown", {"Page suiv."}},
+        {"Return", {"Entrée"}},
+        {"Enter", {"Entrée"}},
+        {"Escape", {"Échap"}},
+        {"Delete", {"Suppr"}},
+        {"Space", {"Espace"}},
+        {"G", {"G"}},
+        {"Z", {"Ctrl+Z"}},
+        {"Y", {"Ctrl+Y"}},
+        {"F1", {"F1"}},
+        {"F5", {"F5"}},
+        {"Paste", {"Ctrl+V", "Maj+Inser"}},
+        {"Cut", {"Ctrl+X"}},
+        {"Copy", {"Ctrl+C"}},
+        {"Undo", {"Ctrl+Z"}},
+        {"Redo", {"Ctrl+Maj+Z"}},
+        {"SelectAll", {"Ctrl+A"}},
+        {"mnemonic", {"Alt+"}},
+    };
+    struct WindowKeys {
+        const char* source;
+        const char* page;
+        QStringList with_modifiers;
+    };
+    const WindowKeys windows[] = {
+        {"kst_d_grid.cpp", "convertisseur.html", {"Retour arrière", "Tab"}},
+        {"calendar.cpp",
+         "dates.html",
+         {"Ctrl+Page préc.", "Ctrl+Page suiv.", "Maj+Page préc.", "Maj+Page suiv."}},
+        {"edit_panel.cpp", "grille.html", {"Maj+Entrée", "Ctrl+Entrée"}},
+        {"calc_grid_view.cpp", "grille.html", {"Ctrl+Maj+Z"}},
+        {"frm_about.cpp", "apropos.html", {"Tab"}},
+        {"frm_config.cpp", "couleurs.html", {"↑", "↓", "Tab", "Espace", "Échap"}},
+    };
+    const QRegularExpression key_names(QStringLiteral("(?:Qt::Key_|QKeySequence::)([A-Za-z0-9]+)"));
+    for (const WindowKeys& window : windows) {
+        const QString page = ReadPage(QString::fromLatin1(window.page));
+        QStringList keys = window.with_modifiers;
+        for (const QRegularExpressionMatch& match :
+             key_names.globalMatch(ReadSource(QString::fromLatin1(window.source)))) {
+            const auto known = words.find(match.captured(1));
+            ASSERT_NE(known, words.end()) << window.source << ": how does the help write "
+                                          << match.captured(1).toStdString() << "?";
+            keys += known->second;
+        }
+        for (const QString& key : keys) {
+            EXPECT_TRUE(page.contains(Kbd(key)))
+                << window.page << " lacks " << Kbd(key).toStdString();
+        }
+    }
+    // The menus' shortcuts, in the calculator's keyboard page.
+    const QString keyboard = ReadPage(QStringLiteral("clavier.html"));
+    for (const MenuCommandInfo& command : MenuCommands()) {
+        const QString shortcuts = QString::fromUtf8(
+            command.shortcut.data(), static_cast<qsizetype>(command.shortcut.size()));
+        for (QString shortcut : shortcuts.split(QLatin1Char('|'), Qt::SkipEmptyParts)) {
+            shortcut.replace(QStringLiteral("Shift"), QStringLiteral("Maj"));
+            EXPECT_TRUE(keyboard.contains(Kbd(shortcut))) << shortcut.toStdString();
+        }
     }
 }
 

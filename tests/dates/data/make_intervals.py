@@ -2,15 +2,14 @@
 """Writes intervals.txt, the expected intervals between pairs of days.
 
 Run once with python3-dateutil; the output is committed beside this script.
-A line holds: start, end, then the three lines of the calculator's result:
-years, months, days; months, days; total days.
+A line holds: start, end, then the calculator's result: years, months, days
+(its second line is years * 12 + months and the same days) and total days.
 
 Years, months and days are found with dateutil's own steps, each one single
 step from its start: years = the most k with start + relativedelta(years=k)
 <= end, then months = the most m up to 11 with (start + years) +
-relativedelta(months=m) <= end, then days = what is left. The months and days
-of the second line are relativedelta(end, start) itself (its years * 12 + its
-months, its days), and the total is the plain difference of the days.
+relativedelta(months=m) <= end, then days = what is left, and the total is the
+plain difference of the days.
 
 relativedelta adds years and months in one step, where the calculator's date
 mode steps by the years first and then by the months: the two differ only
@@ -65,11 +64,11 @@ def text(day):
 
 
 def main():
-    lines = ["# start end years months days months days total_days (see make_intervals.py)"]
+    lines = ["# start end years months days total_days (see make_intervals.py)"]
     for start, end in itertools.combinations_with_replacement(days_of_interest(), 2):
         y, m, d, total = interval(start, end)
         r = relativedelta(end, start)
-        line = f"{text(start)} {text(end)} {y} {m} {d} {r.years * 12 + r.months} {r.days} {total}"
+        line = f"{text(start)} {text(end)} {y} {m} {d} {total}"
         if (r.years, r.months, r.days) != (y, m, d):
             line += f"  # dateutil: {r.years} {r.months} {r.days}"
         lines.append(line)
