@@ -459,7 +459,7 @@ void FrmCalc::StoreInMemory(int memory, int row) {
         return;
     }
     // "Annulation", "Erreur!" and the empty open row hold no number to keep.
-    if (const auto value = TextToNumber(Grid().Row(row).Value)) {
+    if (const auto value = Grid().Row(row).Number()) {
         document_.Engine().StoreMemory(memory, *value);
         RefreshFromEngine();
     }
