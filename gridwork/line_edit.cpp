@@ -319,8 +319,12 @@ EditResult LineEditor::Confirm(const EditRequest& request) {
                     result.operand_text = std::move(operand_text);
                     return result;
                 }
-                grid_.SetValue(row, NumberToText(*number));
-                recalculate = true;
+                // The same number typed again is no change: the line keeps the
+                // digits it was computed with. A new one counts with its text.
+                if (std::string text = NumberToText(*number); text != grid_.Row(row).Value) {
+                    grid_.SetValue(row, std::move(text));
+                    recalculate = true;
+                }
             }
             if (row != chain.first && request.op != grid_.Row(row).Operation &&
                 !Trim(request.op).empty()) {

@@ -238,6 +238,22 @@ TEST(LineEdit, RecomputedChainsMatchTheKeypad) {
     }
 }
 
+// A recalled third keeps its digits until the user types another value in
+// its place; from then on the line counts with the text it shows.
+TEST(LineEdit, AnEditedOperandCountsWithItsText) {
+    EngineRig rig;
+    rig.Type("1 / 3 = M1 C RM1 x 3 =");
+    ASSERT_EQ(GridText(rig.grid),
+              "|1|0; /|3|0; =|0,333333333333333|2; |0,333333333333333|0; x|3|0; =|1|2");
+    LineEditor editor(rig.grid, rig.host, rig.host);
+    editor.Confirm({.row = 3, .operand = "0.333333333333333"});
+    EXPECT_EQ(rig.grid.Row(5).Value, "1") << "the same number typed again";
+    editor.Confirm({.row = 3, .operand = "0,5"});
+    EXPECT_EQ(rig.grid.Row(5).Value, "1,5");
+    editor.Confirm({.row = 3, .operand = "0,333333333333333"});
+    EXPECT_EQ(rig.grid.Row(5).Value, "0,999999999999999");
+}
+
 TEST(LineEdit, XFollowsTheEditedLastChainAndEndsOnAnError) {
     EngineRig rig;
     rig.Type("16 f:RCarrée");
