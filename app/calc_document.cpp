@@ -11,7 +11,6 @@
 #include "gridwork/calc_file.h"
 #include "gridwork/cancelled_calculations.h"
 #include "gridwork/csv_export.h"
-#include "numbers/number_text.h"
 #include "platform/c_open_save_file.h"
 #include "platform/host.h"
 
@@ -185,7 +184,7 @@ void CalcDocument::StoreMemory(int memory, int row) {
         return;
     }
     // "Annulation", "Erreur!" and the empty open row hold no number to keep.
-    if (const auto value = TextToNumber(grid_.Row(row).Value)) {
+    if (const auto value = grid_.Row(row).Number()) {
         engine_.StoreMemory(memory, *value);
         emit Changed();
     }

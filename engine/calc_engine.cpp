@@ -16,15 +16,6 @@ double Negated(double v) {
     return v == 0.0 ? 0.0 : -v;
 }
 
-// The value of a number's grid text. An operand is recorded with 15
-// significant digits and recomputing the chain reads it back from there, so
-// the keypad computes with that value too: a typed Pi, a recalled result or
-// a long pasted number then give the same results on the keypad and in the
-// grid.
-double Shown(double v) {
-    return TextToNumber(NumberToText(v)).value_or(v);
-}
-
 // An unknown operator leaves X as it is without a message, as in the grid.
 bool Failed(EvalError error) {
     return error != EvalError::None && error != EvalError::UnknownOperator;
@@ -209,7 +200,7 @@ void CalcEngine::ChangeSign() {
         } else {
             state_.Y = Negated(state_.Y);
         }
-        RecordLine("+/-", NumberToText(state_.Y), LineKind::Function);
+        RecordLine("+/-", state_.Y, LineKind::Function);
         Show(state_.Y);
     } else {
         // A cleared 0 is recorded too, so that the sign line has a first
@@ -218,7 +209,7 @@ void CalcEngine::ChangeSign() {
             state_.X = RecordOperand(state_.X);
         }
         state_.X = Negated(state_.X);
-        RecordLine("+/-", NumberToText(state_.X), LineKind::Function);
+        RecordLine("+/-", state_.X, LineKind::Function);
         Show(state_.X);
     }
     state_.Entry = EntryState::Result;
@@ -299,7 +290,7 @@ void CalcEngine::EqualsKey() {
             return;
         }
     }
-    RecordLine("=", NumberToText(state_.X), LineKind::Result);
+    RecordLine("=", state_.X, LineKind::Result);
     Show(state_.X);
     state_.PendingOperator.clear();
     state_.OperatorPending = false;
@@ -389,10 +380,9 @@ void CalcEngine::Show(double value) {
 }
 
 double CalcEngine::RecordOperand(double value) {
-    const double shown = Shown(value);
-    grid_.SetValue(grid_.GridLine(), NumberToText(shown));
+    grid_.SetValue(grid_.GridLine(), NumberToText(value), value);
     grid_.NewGridLine();
-    return shown;
+    return value;
 }
 
 double CalcEngine::RecordSecondOperand(double value) {
@@ -421,9 +411,6 @@ double CalcEngine::RecordSecondOperand(double value) {
 
 bool CalcEngine::EvaluatePending() {
     const bool record = state_.Entry == EntryState::Typing || state_.Entry == EntryState::Recalled;
-    if (record) {
-        state_.Y = Shown(state_.Y);
-    }
     const EvalError error = Evaluate(state_.X, state_.Y, state_.PendingOperator);
     if (Failed(error)) {
         // The calculation ends here, as recomputing it would end it: its
@@ -446,12 +433,22 @@ bool CalcEngine::EvaluatePending() {
     return true;
 }
 
-void CalcEngine::RecordLine(std::string operation, std::string value, LineKind kind,
+void CalcEngine::RecordLine(std::string operation, double value, LineKind kind,
                             std::string decimals) {
     CalcLine line;
     line.Operation = std::move(operation);
-    line.Value = std::move(value);
+    line.Value = NumberToText(value);
+    line.Computed = value;
     line.Decimals = std::move(decimals);
+    line.Kind = kind;
+    grid_.SetRow(grid_.GridLine(), std::move(line));
+    grid_.NewGridLine();
+}
+
+void CalcEngine::RecordLine(std::string operation, std::string_view text, LineKind kind) {
+    CalcLine line;
+    line.Operation = std::move(operation);
+    line.Value = text;
     line.Kind = kind;
     grid_.SetRow(grid_.GridLine(), std::move(line));
     grid_.NewGridLine();
@@ -470,8 +467,8 @@ double CalcEngine::ApplyFunction(int index, int button, double v) {
             return v;
         }
         // The grid keeps the answer's text, and recomputing reads the count
-        // from there.
-        decimals = DecimalsFromAnswer(Shown(*answer));
+        // from there; the answer is a whole number.
+        decimals = DecimalsFromAnswer(*answer);
         decimals_text = NumberToText(*answer);
     }
     const FunctionResult result = ComputeFunction(id, v, decimals);
@@ -482,7 +479,7 @@ double CalcEngine::ApplyFunction(int index, int button, double v) {
     if (result.status == FunctionStatus::Refused) {
         return v;
     }
-    RecordLine(std::string(FunctionName(id)), NumberToText(result.value), LineKind::Function,
+    RecordLine(std::string(FunctionName(id)), result.value, LineKind::Function,
                std::move(decimals_text));
     return result.value;
 }

@@ -86,8 +86,8 @@ class CalcEngine {
     double ValueOnDisplay() const;
     void Show(double value);
 
-    // Recording in the open row. Both answer the value as recorded, which
-    // the keypad goes on computing with.
+    // Recording in the open row, the value's double kept beside its text.
+    // Both answer the value, which the keypad goes on computing with.
     double RecordOperand(double value);
     // Y as the operand of the pending operator; when a function on the
     // previous second operand took the operator's row, Y replaces that
@@ -97,8 +97,11 @@ class CalcEngine {
     // failure shows its message and ends the calculation with an "Erreur!"
     // result line, X = 0 and the state Cleared; answers false then.
     bool EvaluatePending();
-    void RecordLine(std::string operation, std::string value, LineKind kind,
-                    std::string decimals = {});
+    // A number line keeps the double beside its text, so that recomputing
+    // its chain goes on with every digit the keypad had.
+    void RecordLine(std::string operation, double value, LineKind kind, std::string decimals = {});
+    // "Annulation", "Erreur!": a text and no number.
+    void RecordLine(std::string operation, std::string_view text, LineKind kind);
 
     // Applies a function to v and records its line unless it is refused;
     // returns the new value (v when refused).

@@ -1,5 +1,7 @@
 #include "engine/message_sink.h"
 
+#include <cmath>
+
 #include "engine/functions.h"
 
 namespace tallimo {
@@ -10,7 +12,10 @@ std::optional<double> AskDecimals(TextPrompt& prompt) {
         if (!answer || answer->find_first_not_of(" \t") == std::string::npos) {
             return std::nullopt;
         }
-        if (const std::optional<double> value = ParseDecimalsAnswer(*answer)) {
+        // A count of decimals is a whole number: "1,5" is asked again, as
+        // letters are.
+        if (const std::optional<double> value = ParseDecimalsAnswer(*answer);
+            value && *value == std::trunc(*value)) {
             return value;
         }
     }

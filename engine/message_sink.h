@@ -29,7 +29,7 @@ class TextPrompt {
 inline constexpr std::string_view kDecimalsPrompt = "Nombre de décimales à utiliser:";
 inline constexpr std::string_view kDecimalsDefault = "2";
 
-// Asks the decimals count until the answer is empty or a number: the
+// Asks the decimals count until the answer is empty or a whole number: the
 // answer's numeric value, or nothing for an empty answer or a cancel.
 std::optional<double> AskDecimals(TextPrompt& prompt);
 

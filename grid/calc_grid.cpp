@@ -25,9 +25,11 @@ void CalcGrid::SetOperation(int row, std::string text) {
     }
 }
 
-void CalcGrid::SetValue(int row, std::string text) {
+void CalcGrid::SetValue(int row, std::string text, std::optional<double> computed) {
     ++revision_;
-    rows_[static_cast<std::size_t>(row)].Value = std::move(text);
+    CalcLine& line = rows_[static_cast<std::size_t>(row)];
+    line.Value = std::move(text);
+    line.Computed = computed;
     if (observer_ != nullptr) {
         observer_->RowChanged(row);
     }

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 #include <vector>
@@ -43,7 +44,9 @@ class CalcGrid {
     // Replaces a row (the open one included) and tells the observer.
     void SetRow(int row, CalcLine line);
     void SetOperation(int row, std::string text);
-    void SetValue(int row, std::string text);
+    // The value's text, and the number it was computed from when there is
+    // one (an edited value has none: its text is its number).
+    void SetValue(int row, std::string text, std::optional<double> computed = std::nullopt);
 
     // The open row becomes a recorded line and a new empty open row follows.
     // Amortised O(1).

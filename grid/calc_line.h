@@ -2,8 +2,11 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
+
+#include "numbers/number_text.h"
 
 namespace tallimo {
 
@@ -33,6 +36,14 @@ struct CalcLine {
     std::string Comment;   // empty, or ten spaces and the comment
     std::string Decimals;  // the decimals count of "Décimal" and "Arrond"
     LineKind Kind = LineKind::Operation;
+    // The number the calculator computed with, to every digit the text
+    // leaves out. Empty where the text is all there is: an operand typed in
+    // the edit panel, every line read from a file, "Annulation", "Erreur!".
+    std::optional<double> Computed = std::nullopt;
+
+    // The number the line stands for in a recalculation: the computed one,
+    // else the value of the text; nothing when the text is no number.
+    std::optional<double> Number() const { return Computed ? Computed : TextToNumber(Value); }
 
     bool HasComment() const { return !Comment.empty(); }
     // The comment as typed: without its padding and blank ends.

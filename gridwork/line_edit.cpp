@@ -24,10 +24,20 @@ std::string_view Trim(std::string_view text) {
 }
 
 // Writing only real changes spares a view thousands of repaints when a long
-// chain is recomputed and most of its results stay the same.
-void WriteValue(CalcGrid& grid, int row, std::string text) {
-    if (grid.Row(row).Value != text) {
-        grid.SetValue(row, std::move(text));
+// chain is recomputed and most of its results stay the same. A computed
+// value keeps its double, as the keypad's lines do.
+void WriteValue(CalcGrid& grid, int row, std::string text, std::optional<double> computed) {
+    const CalcLine& line = grid.Row(row);
+    if (line.Value != text || line.Computed != computed) {
+        grid.SetValue(row, std::move(text), computed);
+    }
+}
+
+void WriteComputed(CalcGrid& grid, int row, double value, bool error) {
+    if (error) {
+        WriteValue(grid, row, std::string(kErrorText), std::nullopt);
+    } else {
+        WriteValue(grid, row, NumberToText(value), value);
     }
 }
 
@@ -95,7 +105,7 @@ double RecalcFunctionLine(CalcGrid& grid, int row, double value, bool& error) {
             }
         }
     }
-    WriteValue(grid, row, error ? std::string(kErrorText) : NumberToText(result));
+    WriteComputed(grid, row, result, error);
     return result;
 }
 
@@ -106,7 +116,7 @@ namespace {
 double RecalculateRange(CalcGrid& grid, int first, int last, bool& last_error) {
     // A value that is no number (a damaged file) makes every later result an
     // error rather than a guess.
-    const std::optional<double> start = TextToNumber(grid.Row(first).Value);
+    const std::optional<double> start = grid.Row(first).Number();
     double accumulator = start.value_or(0.0);
     bool accumulator_error = !start;
     double operand = 0.0;
@@ -136,8 +146,7 @@ double RecalculateRange(CalcGrid& grid, int first, int last, bool& last_error) {
                     ApplyPendingOperation(accumulator, operand, pending, accumulator_error,
                                           operand_error);
                 }
-                WriteValue(grid, r,
-                           accumulator_error ? std::string(kErrorText) : NumberToText(accumulator));
+                WriteComputed(grid, r, accumulator, accumulator_error);
                 operation_pending = false;
                 operand_present = false;
                 shown = accumulator;
@@ -148,7 +157,7 @@ double RecalculateRange(CalcGrid& grid, int first, int last, bool& last_error) {
                     ApplyPendingOperation(accumulator, operand, pending, accumulator_error,
                                           operand_error);
                 }
-                const std::optional<double> number = TextToNumber(line.Value);
+                const std::optional<double> number = line.Number();
                 operand = number.value_or(0.0);
                 operand_error = !number;
                 pending = line.Operation;
@@ -310,8 +319,12 @@ EditResult LineEditor::Confirm(const EditRequest& request) {
                     result.operand_text = std::move(operand_text);
                     return result;
                 }
-                grid_.SetValue(row, NumberToText(*number));
-                recalculate = true;
+                // The same number typed again is no change: the line keeps the
+                // digits it was computed with. A new one counts with its text.
+                if (std::string text = NumberToText(*number); text != grid_.Row(row).Value) {
+                    grid_.SetValue(row, std::move(text));
+                    recalculate = true;
+                }
             }
             if (row != chain.first && request.op != grid_.Row(row).Operation &&
                 !Trim(request.op).empty()) {

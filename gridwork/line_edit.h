@@ -54,8 +54,10 @@ void ApplyPendingOperation(double& accumulator, double operand, std::string_view
 double RecalcFunctionLine(CalcGrid& grid, int row, double value, bool& error);
 
 // Recomputes rows first + 1 to last from the value of row first, rewriting
-// the function and result lines. Nothing happens when last <= first. Only
-// values that change are written, so a view is told about those rows only.
+// the function and result lines. Every operand counts with its number
+// (CalcLine::Number): the double the keypad computed with while the program
+// runs, the value of its text once edited or read from a file. Nothing happens when last <= first.
+// Only values that change are written, so a view is told about those rows only.
 void RecalculateChain(CalcGrid& grid, int first, int last);
 
 // The number of the last recorded line as its chain computes it, to every

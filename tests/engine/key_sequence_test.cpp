@@ -184,13 +184,15 @@ const SequenceCase kFunctions[] = {
      {"abc", "1"}},
     {"DecimalsCancelled", "2,789 f:Arrond", "2,789", R, "|2,789|0", "", {std::nullopt}},
     {"DecimalsEmptyRefused", "2,789 f:Arrond", "2,789", R, "|2,789|0", "", {""}},
-    {"DecimalsCountRoundsHalfToEven",
+    // A count of decimals is whole: a fraction, with a comma or a point, is
+    // asked again as letters are.
+    {"DecimalsAskedAgainOnAFraction",
      "2,789 f:Arrond",
-     "2,79",
+     "2,8",
      R,
-     "|2,789|0; Arrond|2,79|1|2,5",
+     "|2,789|0; Arrond|2,8|1|1",
      "",
-     {"2.5"}},
+     {"1,5", "2.5", "1"}},
 };
 INSTANTIATE_TEST_SUITE_P(Functions, KeySequence, ::testing::ValuesIn(kFunctions),
                          [](const auto& info) { return info.param.name; });

@@ -175,8 +175,9 @@ INSTANTIATE_TEST_SUITE_P(Confirm, EditTable, ::testing::Values(
              "2,789; Arrond 2,79 @2; + 1; = 3,79", 3, true, "3,79", {}, {""}},
     EditCase{"NegativeAnswerUsesTwo", "2,789; Int 2", {.row = 1, .function = "Décimal"},
              "2,789; Décimal 2,78 @2", 1, true, "2,78", {}, {"-3"}},
-    EditCase{"DecimalsAskedAgainKeptAsTyped", "2,789; Int 2", {.row = 1, .function = "Arrond"},
-             "2,789; Arrond 2,8 @1,4", 1, true, "2,8", {}, {"un", "1.4"}},
+    EditCase{"DecimalsAskedAgainOnLettersAndFractions", "2,789; Int 2",
+             {.row = 1, .function = "Arrond"}, "2,789; Arrond 2,8 @1", 1, true, "2,8", {},
+             {"un", "1.4", "1"}},
     EditCase{"FunctionOutsideTheList", "1; + 3; Carré 9; = 10", {.row = 2, .function = "Quoi"},
              "1; + 3; f:Quoi 3; = 4", 3, true, "4"},
     EditCase{"BlankFunctionIsIgnored", "1; + 3; Carré 9", {.row = 2, .function = " "},
@@ -235,6 +236,22 @@ TEST(LineEdit, RecomputedChainsMatchTheKeypad) {
         EXPECT_TRUE(host.messages.empty()) << keys;
         EXPECT_TRUE(host.prompts.empty()) << keys;
     }
+}
+
+// A recalled third keeps its digits until the user types another value in
+// its place; from then on the line counts with the text it shows.
+TEST(LineEdit, AnEditedOperandCountsWithItsText) {
+    EngineRig rig;
+    rig.Type("1 / 3 = M1 C RM1 x 3 =");
+    ASSERT_EQ(GridText(rig.grid),
+              "|1|0; /|3|0; =|0,333333333333333|2; |0,333333333333333|0; x|3|0; =|1|2");
+    LineEditor editor(rig.grid, rig.host, rig.host);
+    editor.Confirm({.row = 3, .operand = "0.333333333333333"});
+    EXPECT_EQ(rig.grid.Row(5).Value, "1") << "the same number typed again";
+    editor.Confirm({.row = 3, .operand = "0,5"});
+    EXPECT_EQ(rig.grid.Row(5).Value, "1,5");
+    editor.Confirm({.row = 3, .operand = "0,333333333333333"});
+    EXPECT_EQ(rig.grid.Row(5).Value, "0,999999999999999");
 }
 
 TEST(LineEdit, XFollowsTheEditedLastChainAndEndsOnAnError) {

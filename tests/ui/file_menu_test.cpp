@@ -77,7 +77,10 @@ TEST_F(FileMenu, SavedGridReopensAndTheCalculationGoesOn) {
     EXPECT_EQ(other.windowTitle(), "Tallimo - budget.dat");
     ASSERT_EQ(other.Grid().RowCount(), window.Grid().RowCount());
     for (int r = 0; r < window.Grid().GridLine(); ++r) {
-        EXPECT_EQ(other.Grid().Row(r), window.Grid().Row(r)) << r;
+        // The file keeps the texts; the doubles behind them stay in the run.
+        CalcLine saved = window.Grid().Row(r);
+        saved.Computed.reset();
+        EXPECT_EQ(other.Grid().Row(r), saved) << r;
     }
     EXPECT_EQ(other.Dial()->text(), "8,5");
     for (KeyId key : {KeyId::Operateur0, KeyId::Chiffre2, KeyId::Egal}) {
