@@ -12,6 +12,13 @@ namespace tallimo {
 
 namespace {
 
+// The operator waiting for its second operand, or none ({}): the state's two
+// fields say it together, and only here.
+void SetPending(CalcState& state, std::string name) {
+    state.OperatorPending = !name.empty();
+    state.PendingOperator = std::move(name);
+}
+
 double Negated(double v) {
     return v == 0.0 ? 0.0 : -v;
 }
@@ -96,16 +103,14 @@ bool CalcEngine::Paste(std::string_view text) {
 void CalcEngine::BlankGrid() {
     grid_.Reset();
     // A calculation cannot outlive its grid: its operator line is gone.
-    state_.PendingOperator.clear();
-    state_.OperatorPending = false;
+    SetPending(state_, {});
     state_.X = 0.0;
     state_.Entry = EntryState::Cleared;
     Show(state_.X);
 }
 
 void CalcEngine::ContinueFromLastLine(std::optional<double> computed) {
-    state_.PendingOperator.clear();
-    state_.OperatorPending = false;
+    SetPending(state_, {});
     state_.X = 0.0;
     state_.Entry = EntryState::Cleared;
     if (grid_.GridLine() > 0) {
@@ -240,9 +245,8 @@ void CalcEngine::Cancel() {
         RecordLine({}, kCancellationText, LineKind::Cancellation);
     }
     state_.X = 0.0;
-    state_.OperatorPending = false;
+    SetPending(state_, {});
     state_.Entry = EntryState::Cleared;
-    state_.PendingOperator.clear();
     display_ = "0";
 }
 
@@ -252,7 +256,7 @@ void CalcEngine::OperatorKey(int index) {
         return;
     }
     if (state_.Entry == EntryState::OperatorPressed) {
-        state_.PendingOperator = name;
+        SetPending(state_, name);
         grid_.SetOperation(grid_.GridLine(), name);
         return;
     }
@@ -263,7 +267,6 @@ void CalcEngine::OperatorKey(int index) {
         if (state_.Entry != EntryState::Result) {
             state_.X = RecordOperand(state_.X);
         }
-        state_.OperatorPending = true;
     } else {
         if (state_.Entry == EntryState::Typing && !ReadTyped(state_.Y)) {
             return;
@@ -273,7 +276,7 @@ void CalcEngine::OperatorKey(int index) {
         }
     }
     Show(state_.X);
-    state_.PendingOperator = name;
+    SetPending(state_, name);
     grid_.SetOperation(grid_.GridLine(), name);
     state_.Entry = EntryState::OperatorPressed;
 }
@@ -292,8 +295,7 @@ void CalcEngine::EqualsKey() {
     }
     RecordLine("=", state_.X, LineKind::Result);
     Show(state_.X);
-    state_.PendingOperator.clear();
-    state_.OperatorPending = false;
+    SetPending(state_, {});
     state_.Entry = EntryState::Result;
 }
 
@@ -421,8 +423,7 @@ bool CalcEngine::EvaluatePending() {
         }
         RecordLine("=", kErrorText, LineKind::Result);
         state_.X = 0.0;
-        state_.PendingOperator.clear();
-        state_.OperatorPending = false;
+        SetPending(state_, {});
         state_.Entry = EntryState::Cleared;
         display_ = "0";
         return false;

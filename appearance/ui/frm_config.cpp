@@ -19,18 +19,6 @@ namespace tallimo {
 
 namespace {
 
-QString Q(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-QFont SmallSansFont() {
-    QFont font;
-    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"),
-                      QStringLiteral("DejaVu Sans")});
-    font.setPointSizeF(8.25);
-    return font;
-}
-
 template <class T>
 T* Named(T* widget, const QString& name, const QString& accessible_name) {
     widget->setObjectName(name);
@@ -67,14 +55,14 @@ FrmConfig::FrmConfig(Host& host, QWidget* parent) : QDialog(parent), host_(host)
     setWindowTitle(QStringLiteral("Personnalisation"));
     setAccessibleName(windowTitle());
     setModal(true);
-    setFont(SmallSansFont());
+    setFont(WindowFont(8.25));
     setFixedSize(TwipsToPixels(7170), TwipsToPixels(5085));
 
     auto* styles = Named(new QGroupBox(QStringLiteral("Styles"), this), QStringLiteral("fraStyle"),
                          QStringLiteral("Styles"));
     styles->setGeometry(TwipsRect(120, 120, 1935, 1815));
     for (int style = 1; style <= kStyleCount; ++style) {
-        const QString caption = Q(StyleCaption(style));
+        const QString caption = Utf8(StyleCaption(style));
         auto* option = Named(new QRadioButton(caption, styles),
                              QStringLiteral("optStyle%1").arg(style), caption);
         option->setGeometry(TwipsRect(240, 360 * style, 1575, 255));
@@ -95,7 +83,7 @@ FrmConfig::FrmConfig(Host& host, QWidget* parent) : QDialog(parent), host_(host)
     for (int i = 0; i < 5; ++i) {
         const auto slot = static_cast<std::size_t>(i);
         const PersoPlace& place = kPersoPlaces[slot];
-        const QString caption = Q(ColorCaption(i));
+        const QString caption = Utf8(ColorCaption(i));
         auto* button = Named(new QPushButton(caption, custom_frame_),
                              QStringLiteral("cmdPerso%1").arg(i + 1), caption);
         button->setGeometry(TwipsRect(place.button_left, place.top, 1575, 255));
@@ -133,7 +121,7 @@ FrmConfig::FrmConfig(Host& host, QWidget* parent) : QDialog(parent), host_(host)
     caption_strip->setGeometry(TwipsRect(120, 240, 4455, 375));
     auto* caption = Named(new ColorLabel(QStringLiteral("Virelle"), caption_strip),
                           QStringLiteral("lblTitre"), QStringLiteral("Virelle"));
-    QFont bold = SmallSansFont();
+    QFont bold = WindowFont(8.25);
     bold.setBold(true);
     caption->setFont(bold);
     caption->SetForeColor(kCaptionText);
@@ -163,7 +151,7 @@ FrmConfig::FrmConfig(Host& host, QWidget* parent) : QDialog(parent), host_(host)
     for (int i = 0; i < 12; ++i) {
         const auto slot = static_cast<std::size_t>(i);
         auto* key = Named(new KstGdiCtl(preview), QStringLiteral("kstGDI%1").arg(i),
-                          QStringLiteral("Aperçu : touche ") + Q(kPreviewKeyNames[slot]));
+                          QStringLiteral("Aperçu : touche ") + Utf8(kPreviewKeyNames[slot]));
         key->SetPixelSize(kKeySize.width, kKeySize.height);
         key->move(TwipsToPixels(kPreviewKeyLefts[i % 4]), TwipsToPixels(kPreviewKeyTops[i / 4]));
         key->setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -221,11 +209,11 @@ void FrmConfig::OnPerso(int index) {
 void FrmConfig::NameSwatch(int index) {
     const auto slot = static_cast<std::size_t>(index);
     const ColorValue color = swatches_[slot]->FillColor();
-    QString name = QStringLiteral("Couleur actuelle : ") + Q(ColorCaption(index)) +
+    QString name = QStringLiteral("Couleur actuelle : ") + Utf8(ColorCaption(index)) +
                    QStringLiteral(" : ") +
                    ResolveColor(color, swatches_[slot]->palette()).name().toUpper();
     if (const std::optional<std::string_view> desktop = SystemColorName(color)) {
-        name += QStringLiteral(" (couleur du bureau : ") + Q(*desktop) + QLatin1Char(')');
+        name += QStringLiteral(" (couleur du bureau : ") + Utf8(*desktop) + QLatin1Char(')');
     }
     swatches_[slot]->setAccessibleName(name);
 }

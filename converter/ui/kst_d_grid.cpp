@@ -10,6 +10,7 @@
 
 #include "appearance/keypad_keys.h"
 #include "converter/ui/kst_scroll_rgn.h"
+#include "platform/shell_basics.h"
 
 namespace tallimo {
 
@@ -36,8 +37,7 @@ QString ControlName(Column column) {
 }
 
 QString Title(Column column) {
-    const std::string_view title = ColumnTitle(column);
-    return QString::fromUtf8(title.data(), static_cast<qsizetype>(title.size()));
+    return Utf8(ColumnTitle(column));
 }
 
 }  // namespace

@@ -7,23 +7,11 @@
 
 #include "dates/date_texts.h"
 #include "dates/ui/day_cell.h"
+#include "platform/shell_basics.h"
 
 namespace tallimo {
 
 namespace {
-
-// The calendar is laid out in twips, 15 to a pixel.
-constexpr int Px(int twips) {
-    return (twips + 7) / 15;
-}
-
-QRect Twips(int left, int top, int width, int height) {
-    return {Px(left), Px(top), Px(width), Px(height)};
-}
-
-QString FromUtf8(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 const QColor kGrey(0x80, 0x80, 0x80);
 const QColor kFace(0xC0, 0xC0, 0xC0);
@@ -32,13 +20,6 @@ const QColor kDark(0x00, 0x00, 0x00);
 
 constexpr int kArrowWidth = 20;
 constexpr int kArrowHeight = 15;
-
-// 1 Shift, 2 Ctrl, 4 Alt.
-int ModifierMask(Qt::KeyboardModifiers modifiers) {
-    return (modifiers.testFlag(Qt::ShiftModifier) ? 1 : 0) |
-           (modifiers.testFlag(Qt::ControlModifier) ? 2 : 0) |
-           (modifiers.testFlag(Qt::AltModifier) ? 4 : 0);
-}
 
 void SetTextColour(QWidget& widget, const QColor& colour) {
     QPalette palette = widget.palette();
@@ -113,7 +94,7 @@ Calendar::Calendar(QWidget* parent) : QWidget(parent), value_(Today()) {
     InstallDayCellAccessibility();
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
-    setFixedSize(Px(2500), Px(2300));
+    setFixedSize(TwipsToPixels(2500), TwipsToPixels(2300));
 
     const std::array<std::pair<CalendarArrow::Direction, std::string_view>, 2> arrows = {
         std::pair{CalendarArrow::Direction::Left, date_texts::kPreviousTip},
@@ -121,7 +102,7 @@ Calendar::Calendar(QWidget* parent) : QWidget(parent), value_(Today()) {
     for (int i = 0; i < 2; ++i) {
         auto* arrow = new CalendarArrow(arrows[i].first, this);
         arrow->setObjectName(QStringLiteral("imaNav%1").arg(i));
-        arrow->setToolTip(FromUtf8(arrows[i].second));
+        arrow->setToolTip(Utf8(arrows[i].second));
         arrow->setAccessibleName(i == 0 ? QStringLiteral("Mois précédent")
                                         : QStringLiteral("Mois suivant"));
         const int step = i == 0 ? -1 : 1;
@@ -140,7 +121,7 @@ Calendar::Calendar(QWidget* parent) : QWidget(parent), value_(Today()) {
     title_->setFont(bold);
 
     for (int column = 0; column < kCalendarColumns; ++column) {
-        auto* heading = new QLabel(FromUtf8(kWeekdayHeadings[column]), this);
+        auto* heading = new QLabel(Utf8(kWeekdayHeadings[column]), this);
         heading->setObjectName(QStringLiteral("lblTête%1").arg(column));
         // Close under the title band, clear of the line below.
         heading->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
@@ -212,17 +193,17 @@ int Calendar::BorderWidth() const {
 // The parts sit in the client area, inside the border.
 void Calendar::PlaceParts() {
     const QPoint inside(BorderWidth(), BorderWidth());
-    arrows_[0]->move(QPoint(Px(120), Px(120)) + inside);
-    arrows_[1]->move(QPoint(Px(2040), Px(120)) + inside);
-    title_->setGeometry(Twips(360, 120, 1815, 255).translated(inside));
+    arrows_[0]->move(QPoint(TwipsToPixels(120), TwipsToPixels(120)) + inside);
+    arrows_[1]->move(QPoint(TwipsToPixels(2040), TwipsToPixels(120)) + inside);
+    title_->setGeometry(TwipsRect(360, 120, 1815, 255).translated(inside));
     for (int column = 0; column < kCalendarColumns; ++column) {
-        headings_[column]->setGeometry(Twips(360 * column, 480, 300, 255).translated(inside));
+        headings_[column]->setGeometry(TwipsRect(360 * column, 480, 300, 255).translated(inside));
     }
     for (int cell = 0; cell < kCalendarCells; ++cell) {
         const int row = cell / kCalendarColumns;
         const int column = cell % kCalendarColumns;
         cells_[cell]->setGeometry(
-            Twips(360 * column, 720 + 240 * row, 300, 220).translated(inside));
+            TwipsRect(360 * column, 720 + 240 * row, 300, 220).translated(inside));
     }
 }
 
@@ -277,10 +258,10 @@ void Calendar::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     const int border = BorderWidth();
     painter.fillRect(rect(), back_);
-    painter.fillRect(Twips(0, 0, 2550, 495).translated(border, border), title_back_);
+    painter.fillRect(TwipsRect(0, 0, 2550, 495).translated(border, border), title_back_);
     painter.setPen(palette().color(QPalette::Active, QPalette::WindowText));
-    const int line_y = Px(675) + border;
-    painter.drawLine(border, line_y, Px(2460) + border, line_y);
+    const int line_y = TwipsToPixels(675) + border;
+    painter.drawLine(border, line_y, TwipsToPixels(2460) + border, line_y);
 
     const int right = width() - 1;
     const int bottom = height() - 1;

@@ -14,24 +14,15 @@
 #include "dates/date_texts.h"
 #include "dates/ui/calendar.h"
 #include "platform/host.h"
+#include "platform/shell_basics.h"
 
 namespace tallimo {
 
 namespace {
 
-// The window is laid out in twips, 15 to a pixel.
-constexpr int Px(int twips) {
-    return (twips + 7) / 15;
-}
-
-QRect Twips(int left, int top, int width, int height) {
-    return {Px(left), Px(top), Px(width), Px(height)};
-}
-
 // The window's texts break lines the Windows way; labels want "\n".
 QString Q(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()))
-        .replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    return Utf8(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
 }
 
 const QColor kNavy(0, 0, 128);
@@ -73,14 +64,10 @@ void WrappingButton::paintEvent(QPaintEvent*) {
 FrmDate::FrmDate(Host& host, QWidget* parent) : QWidget(parent, Qt::Window), host_(host) {
     setObjectName(QStringLiteral("frmDate"));
     setWindowTitle(Q(date_texts::kCaption));
-    setFixedSize(Px(8340), Px(5670));
-    QFont font;
-    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"),
-                      QStringLiteral("DejaVu Sans")});
-    font.setPointSizeF(8.25);
-    setFont(font);
+    setFixedSize(TwipsToPixels(8340), TwipsToPixels(5670));
+    setFont(WindowFont(8.25));
 
-    mode_name_ = NewLabel(this, "lblChoisi", Twips(240, 360, 1575, 855));
+    mode_name_ = NewLabel(this, "lblChoisi", TwipsRect(240, 360, 1575, 855));
     mode_name_->setWordWrap(true);
     mode_name_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     MakeBold(*mode_name_);
@@ -94,13 +81,13 @@ FrmDate::FrmDate(Host& host, QWidget* parent) : QWidget(parent, Qt::Window), hos
     for (int i = 0; i < 2; ++i) {
         auto* button = new WrappingButton(Q(mode_captions[i]), this);
         button->setObjectName(QStringLiteral("cmdMenu%1").arg(i));
-        button->setGeometry(Twips(120, i == 0 ? 1920 : 2880, 1695, 495));
+        button->setGeometry(TwipsRect(120, i == 0 ? 1920 : 2880, 1695, 495));
         const Mode mode = i == 0 ? Mode::Date : Mode::Interval;
         connect(button, &QPushButton::clicked, this, [this, mode] { OnModeButton(mode); });
         mode_buttons_[i] = button;
     }
 
-    instruction_ = NewLabel(this, "lblInstruction", Twips(2160, 120, 6015, 735));
+    instruction_ = NewLabel(this, "lblInstruction", TwipsRect(2160, 120, 6015, 735));
     instruction_->setWordWrap(true);
     instruction_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
@@ -111,10 +98,10 @@ FrmDate::FrmDate(Host& host, QWidget* parent) : QWidget(parent, Qt::Window), hos
         (*calendar)->hide();
     }
     start_->setObjectName(QStringLiteral("calDépart"));
-    start_->move(Px(2280), Px(1320));
+    start_->move(TwipsToPixels(2280), TwipsToPixels(1320));
     start_->SetCaption(QStringLiteral("Date de départ"));
     end_->setObjectName(QStringLiteral("calArrivée"));
-    end_->move(Px(5160), Px(1320));
+    end_->move(TwipsToPixels(5160), TwipsToPixels(1320));
     end_->SetCaption(QStringLiteral("Date d'arrivée"));
     end_->setEnabled(false);
     // A day set by this window (SelByUser false) computes nothing.
@@ -136,7 +123,7 @@ FrmDate::FrmDate(Host& host, QWidget* parent) : QWidget(parent, Qt::Window), hos
 
     help_button_ = new QPushButton(Q(date_texts::kShowHelp), this);
     help_button_->setObjectName(QStringLiteral("cmdExplication"));
-    help_button_->setGeometry(Twips(2040, 5280, 3255, 375));
+    help_button_->setGeometry(TwipsRect(2040, 5280, 3255, 375));
     help_button_->hide();
     connect(help_button_, &QPushButton::clicked, this, &FrmDate::ToggleHelp);
 
@@ -145,7 +132,7 @@ FrmDate::FrmDate(Host& host, QWidget* parent) : QWidget(parent, Qt::Window), hos
     for (int i = 0; i < 2; ++i) {
         auto* option = new QRadioButton(Q(direction_captions[i]), this);
         option->setObjectName(QStringLiteral("optIntervalle%1").arg(i));
-        option->setGeometry(Twips(3240, 4200 + 360 * i, 1215, 255));
+        option->setGeometry(TwipsRect(3240, 4200 + 360 * i, 1215, 255));
         option->setChecked(i == 0);
         option->hide();
         connect(option, &QRadioButton::toggled, this, [this](bool checked) {
@@ -161,7 +148,7 @@ FrmDate::FrmDate(Host& host, QWidget* parent) : QWidget(parent, Qt::Window), hos
     for (int i = 0; i < 3; ++i) {
         auto* field = new QLineEdit(QStringLiteral("0"), this);
         field->setObjectName(QStringLiteral("txtIntervalle%1").arg(i));
-        field->setGeometry(Twips(4800, 4200 + 360 * i, 855, 285));
+        field->setGeometry(TwipsRect(4800, 4200 + 360 * i, 855, 285));
         field->setAlignment(Qt::AlignRight);
         field->setAccessibleName(Q(unit_captions[i]));
         field->installEventFilter(this);
@@ -172,18 +159,18 @@ FrmDate::FrmDate(Host& host, QWidget* parent) : QWidget(parent, Qt::Window), hos
         fields_[i] = field;
         last_valid_[i] = field->text();
 
-        units_[i] = NewLabel(this, "", Twips(5880, 4200 + 360 * i, 735, 255));
+        units_[i] = NewLabel(this, "", TwipsRect(5880, 4200 + 360 * i, 735, 255));
         units_[i]->setObjectName(QStringLiteral("lblIntervalle%1").arg(i));
         units_[i]->setText(Q(unit_captions[i]));
         units_[i]->setBuddy(field);
         units_[i]->hide();
     }
 
-    results_[0] = NewLabel(this, "", Twips(2160, 3720, 4815, 255));
+    results_[0] = NewLabel(this, "", TwipsRect(2160, 3720, 4815, 255));
     results_[0]->setObjectName(QStringLiteral("lblRésultat0"));
     results_[0]->setText(Q(date_texts::kIntervalHeading));
     MakeBold(*results_[0]);
-    results_[1] = NewLabel(this, "", Twips(3120, 4080, 4215, 735));
+    results_[1] = NewLabel(this, "", TwipsRect(3120, 4080, 4215, 735));
     results_[1]->setObjectName(QStringLiteral("lblRésultat1"));
     results_[1]->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     results_[1]->setAlignment(Qt::AlignCenter);
@@ -191,7 +178,7 @@ FrmDate::FrmDate(Host& host, QWidget* parent) : QWidget(parent, Qt::Window), hos
         result->hide();
     }
 
-    help_ = NewLabel(this, "lblExplication", Twips(2640, 2520, 2895, 2415));
+    help_ = NewLabel(this, "lblExplication", TwipsRect(2640, 2520, 2895, 2415));
     help_->setFrameStyle(QFrame::Box | QFrame::Plain);
     help_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     help_->setAutoFillBackground(true);
@@ -219,7 +206,7 @@ FrmDate::FrmDate(Host& host, QWidget* parent) : QWidget(parent, Qt::Window), hos
 
 void FrmDate::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    painter.fillRect(Twips(0, 0, 1935, 5655), kNavy);
+    painter.fillRect(TwipsRect(0, 0, 1935, 5655), kNavy);
 }
 
 bool FrmDate::eventFilter(QObject* watched, QEvent* event) {
