@@ -3,6 +3,7 @@
 #include "date_test_util.h"
 #include "dates/count_text.h"
 #include "dates/date_shift.h"
+#include "printed_names.h"
 
 namespace tallimo {
 namespace {
@@ -15,6 +16,11 @@ struct ShiftCase {
     DateCounts counts;
     const char* expected;  // nullptr: out of range
 };
+
+void PrintTo(const ShiftCase& c, std::ostream* os) {
+    *os << c.start << (c.subtract ? " minus " : " plus ") << c.counts.years << " years "
+        << c.counts.months << " months " << c.counts.days << " days";
+}
 
 class Shifts : public ::testing::TestWithParam<ShiftCase> {};
 
@@ -47,7 +53,8 @@ INSTANTIATE_TEST_SUITE_P(
                       ShiftCase{"01/01/2000", false, {0, 0, 3e38}, nullptr},
                       ShiftCase{"01/01/2000", false, {0, 0, 1e39}, nullptr},
                       ShiftCase{"01/01/2000", true, {-1e300, 0, 0}, nullptr},
-                      ShiftCase{"01/01/100", false, {9899, 11, 30}, "31/12/9999"}));
+                      ShiftCase{"01/01/100", false, {9899, 11, 30}, "31/12/9999"}),
+    testing::PrintedName());
 
 struct FieldCase {
     const char* text;
@@ -55,6 +62,10 @@ struct FieldCase {
     double value;
     const char* normal;  // what the field shows
 };
+
+void PrintTo(const FieldCase& c, std::ostream* os) {
+    *os << (*c.text ? c.text : "empty");
+}
 
 class CountTexts : public ::testing::TestWithParam<FieldCase> {};
 
@@ -89,7 +100,8 @@ INSTANTIATE_TEST_SUITE_P(
                       FieldCase{"-", kSign, 0, "-"}, FieldCase{" + ", kSign, 0, " + "},
                       Refused("12a"), Refused("1.5"), Refused("1 000"), Refused("1\u00a0000"),
                       Refused("- 1"), Refused("1E"), Refused("1E400"), Refused("&H"),
-                      Refused("&O8"), Refused(","), Refused("١٢")));
+                      Refused("&O8"), Refused(","), Refused("١٢")),
+    testing::PrintedName());
 
 }  // namespace
 }  // namespace tallimo
