@@ -49,6 +49,9 @@ struct PrintedName {
                 separate();
             }
         }
+        if (name.empty()) {  // nothing but blanks, quotes or other scripts
+            name = printed.str().find_first_not_of(" \"") == std::string::npos ? "blank" : "other";
+        }
         // The place in the table keeps two cases that print alike apart.
         separate();
         return name + std::to_string(info.index);
