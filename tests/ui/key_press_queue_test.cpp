@@ -1,5 +1,6 @@
 // The queue of keys and commands: everything acts in the order given,
-// whatever pauses and nested event loops come between.
+// whatever pauses and nested event loops come between. The window's tests
+// type keys and commands in order; here, what they cannot reach.
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -31,35 +32,9 @@ class KeyQueue : public ::testing::Test {
 
     std::string log;
     std::vector<std::function<void()>> pauses;
-    std::vector<int> lengths;
-    KeyPressQueue queue{[this](int milliseconds, std::function<void()> done) {
-                            lengths.push_back(milliseconds);
-                            pauses.push_back(std::move(done));
-                        },
-                        100};
+    KeyPressQueue queue{
+        [this](int, std::function<void()> done) { pauses.push_back(std::move(done)); }, 100};
 };
-
-TEST_F(KeyQueue, ACommandWaitsForTheKeysTypedBeforeIt) {
-    queue.Push(Key('4'));
-    queue.Push(Key('5'));
-    queue.Push(Command('C'));
-    EXPECT_EQ(log, "(4") << "only the first key shows its look";
-    EXPECT_TRUE(queue.Pending());
-    EndPause();
-    EXPECT_EQ(log, "(44)(5");
-    EndPause();
-    EXPECT_EQ(log, "(44)(55)C");
-    EXPECT_FALSE(queue.Pending());
-    EXPECT_TRUE(pauses.empty());
-    EXPECT_EQ(lengths, std::vector({100, 100}));
-}
-
-TEST_F(KeyQueue, AStepWithNothingBeforeItActsAtOnce) {
-    queue.Push(Command('a'));
-    queue.Push(Command('b'));
-    EXPECT_EQ(log, "ab");
-    EXPECT_FALSE(queue.Pending());
-}
 
 // A step whose action opens a modal box runs an event loop, which may
 // deliver new steps: they act after it, never inside it.
