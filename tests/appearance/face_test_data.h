@@ -1,5 +1,5 @@
-// The stroke tables and pixel pictures that the face tests compare the
-// drawing with, and the drawing as such a picture.
+// The pixel pictures that the face tests compare the drawing with, and the
+// drawing as such a picture.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -8,7 +8,6 @@
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -20,26 +19,6 @@ inline std::string ReadDataFile(const std::string& name) {
     std::ifstream in(std::string(TALLIMO_SOURCE_DIR) + "/tests/appearance/data/" + name);
     EXPECT_TRUE(in.good()) << name;
     return {std::istreambuf_iterator<char>(in), {}};
-}
-
-// The rows of a table, its fields split at " | ", comments and blank lines
-// left out; the first field without parentheses: "imaChiffre(7)" is named
-// "imaChiffre7".
-inline std::vector<std::vector<std::string>> ReadTable(const std::string& name) {
-    std::vector<std::vector<std::string>> rows;
-    std::istringstream in(ReadDataFile(name));
-    for (std::string line; std::getline(in, line);) {
-        if (line.empty() || line[0] == '#') {
-            continue;
-        }
-        std::vector<std::string>& row = rows.emplace_back();
-        for (std::size_t start = 0, bar = 0; bar != std::string::npos; start = bar + 3) {
-            bar = line.find(" | ", start);
-            row.push_back(line.substr(start, bar - start));
-        }
-        std::erase_if(row[0], [](char c) { return c == '(' || c == ')'; });
-    }
-    return rows;
 }
 
 // One line a row: '#' a pixel in the pen's colour, '.' one in the

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cctype>
 #include <map>
-#include <regex>
 #include <string>
 
 #include "appearance/key_faces.h"
@@ -14,36 +13,9 @@ namespace {
 
 using testing::Picture;
 using testing::ReadDataFile;
-using testing::WithStrokes;
 
 constexpr ColorValue kBack = SystemColor(15);
 constexpr ColorValue kFore = SystemColor(18);
-
-// Each key's strokes, "12,9→15,9→15,11; 14,11→14,13", the memory keys'
-// "("M") then" standing for the first seven strokes of the first one.
-const std::map<std::string, Glyph>& StrokeTable() {
-    static const std::map<std::string, Glyph> table = [] {
-        std::map<std::string, Glyph> glyphs;
-        const std::regex token(R"((\d+),(\d+)|;|"M")");
-        for (const auto& row : testing::ReadTable("glyph_strokes.txt")) {
-            Glyph& glyph = glyphs[row[0]];
-            glyph.emplace_back();
-            for (std::sregex_iterator it(row[1].begin(), row[1].end(), token), end; it != end;
-                 ++it) {
-                if (it->str() == "\"M\"") {
-                    const Glyph& m = glyphs.at("imaMem0");
-                    glyph.insert(glyph.begin(), m.begin(), m.begin() + 7);
-                } else if (it->str() == ";") {
-                    glyph.emplace_back();
-                } else {
-                    glyph.back().push_back({std::stoi(it->str(1)), std::stoi(it->str(2))});
-                }
-            }
-        }
-        return glyphs;
-    }();
-    return table;
-}
 
 // '#' wherever either picture has one.
 std::string Overlay(std::string picture, const std::string& over) {
@@ -52,24 +24,37 @@ std::string Overlay(std::string picture, const std::string& over) {
     return picture;
 }
 
-class KeyFaces : public ::testing::TestWithParam<int> {};
-
-// Fresh: the outer ring and the table's strokes; pressed: the inner ring
-// added; released: the fresh face again, drawing on in the foreground colour.
-TEST_P(KeyFaces, MatchTheStrokeTableFreshPressedAndReleased) {
-    const KeyId key = KeyAt(GetParam());
-    SCOPED_TRACE(ObjectName(key));
-    const Glyph& glyph = StrokeTable().at(ObjectName(key));
-    EXPECT_EQ(KeyGlyph(key), glyph) << "strokes in the table's order";
+std::string FreshFace(KeyId key) {
     PixelSurface face(27, 27, kBack);
     face.SetPen(kFore);
     DrawKeyFace(face, key);
-    const std::string fresh = WithStrokes(ReadDataFile("ring_13.txt"), glyph);
-    EXPECT_EQ(Picture(face), fresh);
+    return Picture(face);
+}
+
+class KeyFaces : public ::testing::TestWithParam<int> {};
+
+// Fresh: the outer ring and a glyph inside it, clear of the inner ring;
+// pressed: the inner ring added; released: the fresh face again, drawing on
+// in the foreground colour.
+TEST_P(KeyFaces, ShowRingAndGlyphFreshPressedAndReleased) {
+    const KeyId key = KeyAt(GetParam());
+    const std::string fresh = FreshFace(key);
+    const std::string outer = ReadDataFile("ring_13.txt");
+    const std::string inner = ReadDataFile("ring_12.txt");
+    EXPECT_EQ(Overlay(fresh, outer), fresh) << "the whole outer ring";
+    EXPECT_NE(fresh, outer) << "a glyph";
+    ASSERT_EQ(fresh.size(), inner.size());
+    for (std::size_t i = 0; i < fresh.size(); ++i) {
+        EXPECT_TRUE(inner[i] != '#' || fresh[i] == outer[i])
+            << "glyph under the inner ring at " << i;
+    }
+    PixelSurface face(27, 27, kBack);
+    face.SetPen(kFore);
+    DrawKeyFace(face, key);
     const PixelSurface drawn = face;
     for (int i = 0; i < 2; ++i) {
         DrawPressedLook(face);
-        EXPECT_EQ(Picture(face), Overlay(fresh, ReadDataFile("ring_12.txt")));
+        EXPECT_EQ(Picture(face), Overlay(fresh, inner));
         face.SetPen(0x00123456);
         DrawReleasedLook(face, kFore);
         EXPECT_TRUE(std::ranges::equal(face.Pixels(), drawn.Pixels()));
@@ -89,6 +74,15 @@ INSTANTIATE_TEST_SUITE_P(AllKeypadKeys, KeyFaces, ::testing::Range(0, kKeypadKey
                              }
                              return name;
                          });
+
+// A user tells every key from every other by its face.
+TEST(KeypadFaces, NoTwoKeysLookAlike) {
+    std::map<std::string, std::string> faces;
+    for (int i = 0; i < kKeypadKeyCount; ++i) {
+        const auto [other, added] = faces.emplace(FreshFace(KeyAt(i)), ObjectName(KeyAt(i)));
+        EXPECT_TRUE(added) << ObjectName(KeyAt(i)) << " looks like " << other->second;
+    }
+}
 
 struct GridKeyCase {
     GridMode mode;
@@ -120,9 +114,11 @@ INSTANTIATE_TEST_SUITE_P(Modes, GridKeyFaces,
 
 // Only the exact tag "Virelle" offers to edit the grid.
 TEST(GridKeyLettering, TheTagChoosesIt) {
-    EXPECT_EQ(GridKeyLettering("Virelle"), StrokeTable().at("imaGrille \"Virelle\""));
-    for (const char* tag : {"Grille", "", "virelle", "Virelle "}) {
-        EXPECT_EQ(GridKeyLettering(tag), StrokeTable().at("imaGrille any other")) << tag;
+    const Glyph other = GridKeyLettering("Grille");
+    EXPECT_FALSE(other.empty());
+    EXPECT_NE(GridKeyLettering("Virelle"), other);
+    for (const char* tag : {"", "virelle", "Virelle "}) {
+        EXPECT_EQ(GridKeyLettering(tag), other) << tag;
     }
 }
 

@@ -28,13 +28,19 @@ TEST_P(Polylines, ColourEachStartUpToItsEnd) {
 }
 
 using P = std::vector<PixelPoint>;
-INSTANTIATE_TEST_SUITE_P(Directions, Polylines,
-                         ::testing::Values(P{{12, 9}, {15, 9}}, P{{14, 17}, {11, 17}},
-                                           P{{13, 9}, {13, 18}}, P{{13, 15}, {13, 10}},
-                                           P{{11, 9}, {13, 7}, {16, 10}}, P{{14, 13}, {10, 17}},
-                                           P{{14, 10}, {16, 8}}, P{{11, 10}, {8, 13}},
-                                           P{{0, 0}, {26, 26}}, P{{11, 9}, {15, 9}, {15, 11}},
-                                           P{{15, 12}, {14, 12}}, P{{18, 6}, {18, 7}}));
+INSTANTIATE_TEST_SUITE_P(
+    Directions, Polylines,
+    ::testing::Values(P{{12, 9}, {15, 9}}, P{{14, 17}, {11, 17}}, P{{13, 9}, {13, 18}},
+                      P{{13, 15}, {13, 10}}, P{{11, 9}, {13, 7}, {16, 10}}, P{{14, 13}, {10, 17}},
+                      P{{14, 10}, {16, 8}}, P{{11, 10}, {8, 13}}, P{{0, 0}, {26, 26}},
+                      P{{11, 9}, {15, 9}, {15, 11}}, P{{15, 12}, {14, 12}}, P{{18, 6}, {18, 7}}),
+    [](const auto& info) {  // "12_9_to_15_9"
+        std::string name;
+        for (const PixelPoint& p : info.param) {
+            name += (name.empty() ? "" : "_to_") + std::to_string(p.x) + "_" + std::to_string(p.y);
+        }
+        return name;
+    });
 
 // Any radius: a one-pixel-thin closed outline that fills its box, symmetric
 // about an axis and a diagonal, within half a pixel of the true circle; the

@@ -3,9 +3,15 @@
 #include <string>
 
 #include "converter/base_conversion.h"
+#include "printed_names.h"
 
 namespace tallimo {
 namespace {
+
+// The column in a test name.
+std::string ColumnName(Column column) {
+    return column == Column::Hexa ? "hexa" : column == Column::Octal ? "octal" : "dec";
+}
 
 struct FilterCase {
     Column column;
@@ -35,7 +41,8 @@ TEST_P(ColumnFilter, AcceptsTheColumnsDigitsAndBackspaceOnly) {
 INSTANTIATE_TEST_SUITE_P(EachColumn, ColumnFilter,
                          ::testing::Values(FilterCase{Column::Hexa, U"\b0123456789ABCDEFabcdef"},
                                            FilterCase{Column::Octal, U"\b01234567"},
-                                           FilterCase{Column::Dec, U"\b0123456789"}));
+                                           FilterCase{Column::Dec, U"\b0123456789"}),
+                         [](const auto& info) { return ColumnName(info.param.column); });
 
 constexpr std::string_view kBad = kInvalidEntry;
 
@@ -47,7 +54,7 @@ struct ConversionCase {
 };
 
 void PrintTo(const ConversionCase& c, std::ostream* os) {
-    *os << ColumnTitle(c.column) << " \"" << c.typed << '"';
+    *os << ColumnName(c.column) << ' ' << c.typed;
 }
 
 class RowConversionTable : public ::testing::TestWithParam<ConversionCase> {};
@@ -74,7 +81,8 @@ INSTANTIATE_TEST_SUITE_P(
                                      "17777777777", "00000000000000002147483647"},
                       ConversionCase{Column::Dec, "2147483648", kBad, kBad, kBad},
                       ConversionCase{Column::Dec, "4294967296", kBad, kBad, kBad},
-                      ConversionCase{Column::Dec, "21474836470", kBad, kBad, kBad}));
+                      ConversionCase{Column::Dec, "21474836470", kBad, kBad, kBad}),
+    tallimo::testing::PrintedName());
 
 INSTANTIATE_TEST_SUITE_P(
     Hexadecimal, RowConversionTable,
@@ -86,7 +94,8 @@ INSTANTIATE_TEST_SUITE_P(
         ConversionCase{Column::Hexa, "0007FFFFFFF", "0007FFFFFFF", "17777777777", "2147483647"},
         ConversionCase{Column::Hexa, "80000000", kBad, kBad, kBad},
         ConversionCase{Column::Hexa, "FFFFFFFF", kBad, kBad, kBad},
-        ConversionCase{Column::Hexa, "100000000", kBad, kBad, kBad}));
+        ConversionCase{Column::Hexa, "100000000", kBad, kBad, kBad}),
+    tallimo::testing::PrintedName());
 
 INSTANTIATE_TEST_SUITE_P(
     Octal, RowConversionTable,
@@ -98,7 +107,8 @@ INSTANTIATE_TEST_SUITE_P(
                                      "000017777777777", "2147483647"},
                       ConversionCase{Column::Octal, "20000000000", kBad, kBad, kBad},
                       ConversionCase{Column::Octal, "37777777777", kBad, kBad, kBad},
-                      ConversionCase{Column::Octal, "177777777770", kBad, kBad, kBad}));
+                      ConversionCase{Column::Octal, "177777777770", kBad, kBad, kBad}),
+    tallimo::testing::PrintedName());
 
 // What reaches a field without a key filter: a paste, a drop, a text that
 // already failed with a key typed after it.
@@ -114,7 +124,8 @@ INSTANTIATE_TEST_SUITE_P(
                       ConversionCase{Column::Hexa, "FG", kBad, kBad, kBad},
                       ConversionCase{Column::Octal, "8", kBad, kBad, kBad},
                       ConversionCase{Column::Octal, "19", kBad, kBad, kBad},
-                      ConversionCase{Column::Dec, "<Saisie non valide>5", kBad, kBad, kBad}));
+                      ConversionCase{Column::Dec, "<Saisie non valide>5", kBad, kBad, kBad}),
+    tallimo::testing::PrintedName());
 
 TEST(RowConversion, AnEmptiedFieldEmptiesTheRow) {
     for (const Column column : kColumns) {

@@ -4,6 +4,7 @@
 
 #include "date_test_util.h"
 #include "dates/calendar_date.h"
+#include "printed_names.h"
 
 namespace tallimo {
 namespace {
@@ -37,6 +38,11 @@ struct StepCase {
     const char* expected;  // nullptr: the step fails
 };
 
+void PrintTo(const StepCase& c, std::ostream* os) {
+    const char* units[] = {"years", "months", "days"};
+    *os << c.from << ' ' << c.count << ' ' << units[static_cast<int>(c.unit)];
+}
+
 class Steps : public ::testing::TestWithParam<StepCase> {};
 
 TEST_P(Steps, KeepTheDayClampedToTheMonthOrFailOutsideTheRange) {
@@ -69,7 +75,8 @@ INSTANTIATE_TEST_SUITE_P(
         StepCase{"01/01/100", kM, 118799, "01/12/9999"}, StepCase{"15/06/9999", kY, 1, nullptr},
         StepCase{"31/12/9999", kD, 1, nullptr}, StepCase{"01/01/100", kD, -1, nullptr},
         StepCase{"01/01/100", kM, -1, nullptr}, StepCase{"01/01/2000", kY, kHuge, nullptr},
-        StepCase{"01/01/2000", kM, -kHuge, nullptr}, StepCase{"01/01/2000", kD, kHuge, nullptr}));
+        StepCase{"01/01/2000", kM, -kHuge, nullptr}, StepCase{"01/01/2000", kD, kHuge, nullptr}),
+    testing::PrintedName());
 
 TEST(CalendarDate, DaysBetweenIsSignedAndSpansTheRange) {
     EXPECT_EQ(DaysBetween(CalendarDate::First(), CalendarDate::Last()), 3615899);

@@ -7,6 +7,7 @@
 #include "date_test_util.h"
 #include "dates/count_text.h"
 #include "dates/date_shift.h"
+#include "printed_names.h"
 
 namespace tallimo {
 namespace {
@@ -19,6 +20,11 @@ struct ShiftCase {
     DateCounts counts;
     const char* expected;  // nullptr: out of range
 };
+
+void PrintTo(const ShiftCase& c, std::ostream* os) {
+    *os << c.start << (c.subtract ? " minus " : " plus ") << c.counts.years << " years "
+        << c.counts.months << " months " << c.counts.days << " days";
+}
 
 class Shifts : public ::testing::TestWithParam<ShiftCase> {};
 
@@ -51,7 +57,8 @@ INSTANTIATE_TEST_SUITE_P(
                       ShiftCase{"01/01/2000", false, {0, 0, 3e38}, nullptr},
                       ShiftCase{"01/01/2000", false, {0, 0, 1e39}, nullptr},
                       ShiftCase{"01/01/2000", true, {-1e300, 0, 0}, nullptr},
-                      ShiftCase{"01/01/100", false, {9899, 11, 30}, "31/12/9999"}));
+                      ShiftCase{"01/01/100", false, {9899, 11, 30}, "31/12/9999"}),
+    testing::PrintedName());
 
 struct FieldCase {
     const char* text;
@@ -61,7 +68,7 @@ struct FieldCase {
 };
 
 void PrintTo(const FieldCase& c, std::ostream* os) {
-    *os << '"' << c.text << '"';
+    *os << (*c.text ? c.text : "empty");
 }
 
 class CountTexts : public ::testing::TestWithParam<FieldCase> {};
@@ -98,21 +105,11 @@ INSTANTIATE_TEST_SUITE_P(
         FieldCase{"-1E400", kNumber, -HUGE_VAL, "-1E400"}, FieldCase{"1E-400", kNumber, 0, "0"},
         FieldCase{"&H1f", kNumber, 31, "31"}, FieldCase{"-&O17", kNumber, -15, "-15"},
 
-        FieldCase{"-", kSign, 0, "-"}, FieldCase{" + ", kSign, 0, " + "}, Refused("12a"),
-        Refused("1.5"), Refused("1 000"), Refused("1\u00a0000"), Refused("- 1"), Refused("1E"),
-        Refused("&H"), Refused("&O8"), Refused(","), Refused("١٢")),
-    [](const ::testing::TestParamInfo<FieldCase>& info) {
-        // The case's number, then its text with letters and digits kept.
-        std::string name = std::to_string(info.index) + "_";
-        for (const char c : std::string(info.param.text)) {
-            if ((c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z')) {
-                name += c;
-            } else if (c == '-') {
-                name += "minus";
-            }
-        }
-        return name;
-    });
+                      FieldCase{"-", kSign, 0, "-"}, FieldCase{" + ", kSign, 0, " + "},
+                      Refused("12a"), Refused("1.5"), Refused("1 000"), Refused("1\u00a0000"),
+                      Refused("- 1"), Refused("1E"), Refused("&H"),
+                      Refused("&O8"), Refused(","), Refused("١٢")),
+    testing::PrintedName());
 
 }  // namespace
 }  // namespace tallimo

@@ -2,6 +2,7 @@
 
 #include "date_test_util.h"
 #include "dates/month_layout.h"
+#include "printed_names.h"
 
 namespace tallimo {
 namespace {
@@ -16,6 +17,10 @@ struct LayoutCase {
     int last_grey_day;  // in cell 41
     const char* title;
 };
+
+void PrintTo(const LayoutCase& c, std::ostream* os) {
+    *os << c.selected;
+}
 
 class Months : public ::testing::TestWithParam<LayoutCase> {};
 
@@ -56,7 +61,8 @@ INSTANTIATE_TEST_SUITE_P(ReferenceMonths, Months,
                              LayoutCase{"01/01/100", 4, 28, 34, 7, "janvier 100"},
                              LayoutCase{"01/02/100", 7, 25, 34, 7, "février 100"},
                              LayoutCase{"31/12/9999", 2, 29, 32, 9, "décembre 9999"},
-                             LayoutCase{"07/12/2026", 1, 30, 31, 10, "décembre 2026"}));
+                             LayoutCase{"07/12/2026", 1, 30, 31, 10, "décembre 2026"}),
+                         testing::PrintedName());
 
 }  // namespace
 }  // namespace tallimo

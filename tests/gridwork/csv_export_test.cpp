@@ -84,42 +84,34 @@ struct RoundTrip {
     std::vector<std::string> row;  // as a spreadsheet reads it
 };
 
+// A line of value 1 with this comment typed, and the comment read back.
+RoundTrip Commented(const char* name, const std::string& typed, const char* read) {
+    return {name, {"", "1", kCommentPadding + typed, "", LineKind::Operation}, {"", "1", "", read}};
+}
+
 TEST_F(CsvExport, EveryFieldReadsBackAsTheGridShowsIt) {
-    const std::string pad = kCommentPadding;
+    constexpr LineKind kOp = LineKind::Operation;
+    // clang-format off
     const std::vector<RoundTrip> cases = {
-        {"first operand", {"", "3", "", "", LineKind::Operation}, {"", "3", "", ""}},
-        {"decimal comma", {"+", "-0,5", "", "", LineKind::Operation}, {"+", "-0,5", "", ""}},
-        {"exponent", {"x", "1E+20", "", "", LineKind::Operation}, {"x", "1E+20", "", ""}},
-        {"result",
-         {"=", "0,333333333333333", "", "", LineKind::Result},
+        {"first operand", {"", "3", "", "", kOp}, {"", "3", "", ""}},
+        {"decimal comma", {"+", "-0,5", "", "", kOp}, {"+", "-0,5", "", ""}},
+        {"exponent", {"x", "1E+20", "", "", kOp}, {"x", "1E+20", "", ""}},
+        {"result", {"=", "0,333333333333333", "", "", LineKind::Result},
          {"=", "0,333333333333333", "", ""}},
-        {"decimals",
-         {"Décimal", "3,14", "", "2", LineKind::Function},
+        {"decimals", {"Décimal", "3,14", "", "2", LineKind::Function},
          {"Décimal", "3,14", "2", ""}},
-        {"accents",
-         {"", "12", pad + "Été à Noël : œuvre ÿ € ß", "", LineKind::Operation},
-         {"", "12", "", "Été à Noël : œuvre ÿ € ß"}},
-        {"quotes",
-         {"", "1", pad + "le \"bon\" prix", "", LineKind::Operation},
-         {"", "1", "", "le \"bon\" prix"}},
-        {"semicolons",
-         {"", "1", pad + "loyer; charges;", "", LineKind::Operation},
-         {"", "1", "", "loyer; charges;"}},
-        {"lines",
-         {"", "1", pad + "première\r\n\"deux\"; \r\n\r\ntrois", "", LineKind::Operation},
-         {"", "1", "", "première\n\"deux\"; \n\ntrois"}},
-        {"lone breaks",
-         {"", "1", pad + "a\rb\nc", "", LineKind::Operation},
-         {"", "1", "", "a\nb\nc"}},
-        {"blank ends",
-         {"", "1", pad + " \t  milieu \r\n ", "", LineKind::Operation},
-         {"", "1", "", "milieu"}},
-        {"only quote", {"", "1", pad + "\"", "", LineKind::Operation}, {"", "1", "", "\""}},
-        {"cancellation",
-         {"", kCancellationText, "", "", LineKind::Cancellation},
+        {"cancellation", {"", kCancellationText, "", "", LineKind::Cancellation},
          {"", "Annulation", "", ""}},
-        {"error", {"/", kErrorText, "", "", LineKind::Operation}, {"/", "Erreur!", "", ""}},
+        {"error", {"/", kErrorText, "", "", kOp}, {"/", "Erreur!", "", ""}},
+        Commented("accents", "Été à Noël : œuvre ÿ € ß", "Été à Noël : œuvre ÿ € ß"),
+        Commented("quotes", "le \"bon\" prix", "le \"bon\" prix"),
+        Commented("semicolons", "loyer; charges;", "loyer; charges;"),
+        Commented("lines", "première\r\n\"deux\"; \r\n\r\ntrois", "première\n\"deux\"; \n\ntrois"),
+        Commented("lone breaks", "a\rb\nc", "a\nb\nc"),
+        Commented("blank ends", " \t  milieu \r\n ", "milieu"),
+        Commented("only quote", "\"", "\""),
     };
+    // clang-format on
     std::vector<CalcLine> lines;
     for (const RoundTrip& c : cases) {
         lines.push_back(c.line);

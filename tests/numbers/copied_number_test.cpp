@@ -5,6 +5,8 @@
 #include <optional>
 #include <string>
 
+#include "printed_names.h"
+
 namespace tallimo {
 namespace {
 
@@ -45,7 +47,8 @@ INSTANTIATE_TEST_SUITE_P(Accepted, CopiedNumberTable, ::testing::Values(
     CopiedCase{"+12,5", 12.5}, CopiedCase{"12,50 " EURO, 12.5}, CopiedCase{"12" EURO, 12},
     CopiedCase{"1 234,56" NBSP EURO, 1234.56}, CopiedCase{"+1.234,5" NNBSP EURO, 1234.5},
     CopiedCase{"\t 42\r\n", 42}, CopiedCase{NBSP "7" NBSP, 7},
-    CopiedCase{"1E-400", 0.0}));
+    CopiedCase{"1E-400", 0.0}),
+    testing::PrintedName());
 
 INSTANTIATE_TEST_SUITE_P(Refused, CopiedNumberTable, ::testing::Values(
     CopiedCase{"", std::nullopt}, CopiedCase{" ", std::nullopt}, CopiedCase{EURO, std::nullopt},
@@ -60,7 +63,8 @@ INSTANTIATE_TEST_SUITE_P(Refused, CopiedNumberTable, ::testing::Values(
     CopiedCase{"$12", std::nullopt}, CopiedCase{EURO "12", std::nullopt},
     CopiedCase{"12 " EURO " " EURO, std::nullopt}, CopiedCase{"12 %", std::nullopt},
     CopiedCase{"1E+400", std::nullopt}, CopiedCase{"0x1F", std::nullopt},
-    CopiedCase{"12\n13", std::nullopt}, CopiedCase{"1 234,5E", std::nullopt}));
+    CopiedCase{"12\n13", std::nullopt}, CopiedCase{"1 234,5E", std::nullopt}),
+    testing::PrintedName());
 // clang-format on
 
 }  // namespace

@@ -73,7 +73,8 @@ INSTANTIATE_TEST_SUITE_P(
                       ToNumberCase{"12 ", std::nullopt}, ToNumberCase{"+12", std::nullopt},
                       ToNumberCase{"--1", std::nullopt}, ToNumberCase{"Annulation", std::nullopt},
                       ToNumberCase{"Erreur!", std::nullopt}, ToNumberCase{"inf", std::nullopt},
-                      ToNumberCase{"nan", std::nullopt}, ToNumberCase{"0x10", std::nullopt}));
+                      ToNumberCase{"nan", std::nullopt}, ToNumberCase{"0x10", std::nullopt}),
+    ::tallimo::testing::PrintedName());
 
 // Below the smallest double a number is read as its nearest double, never
 // refused: only a value beyond the largest double is no number.
@@ -142,7 +143,8 @@ INSTANTIATE_TEST_SUITE_P(
                       RoundCase{0.0004, 2, kAway, 0}, RoundCase{0.005, 2, kAway, 0.01},
                       RoundCase{0.3 - 0.1, 1, kEven, 0.2}, RoundCase{1e20, 2, kEven, 1e20},
                       RoundCase{0.00005, 4, kEven, 0}, RoundCase{0.00015, 4, kEven, 0.0002},
-                      RoundCase{1.005, 2, kAway, 1.01}));
+                      RoundCase{1.005, 2, kAway, 1.01}),
+    ::tallimo::testing::PrintedName());
 
 }  // namespace
 }  // namespace tallimo

@@ -44,34 +44,27 @@ inline std::string GridText(const CalcGrid& grid) {
 // "f:NAME" a function by its grid name ("f:0,00" is the right click on Int);
 // "M1".."M5" store, "RM1".."RM5" recall.
 inline std::vector<KeyPress> ParseKeys(const std::string& script) {
-    static const std::map<std::string, KeyPress> kTokens = {{"+", {Key::Operator, 0}},
-                                                            {"-", {Key::Operator, 1}},
-                                                            {"x", {Key::Operator, 2}},
-                                                            {"/", {Key::Operator, 3}},
-                                                            {"Mod", {Key::Operator, 4}},
-                                                            {"x^y", {Key::Operator, 5}},
-                                                            {"Logn", {Key::Operator, 6}},
-                                                            {"=", {Key::Equals}},
-                                                            {"+/-", {Key::Sign}},
-                                                            {"BS", {Key::Backspace}},
-                                                            {"CE", {Key::CancelEntry}},
-                                                            {"C", {Key::Cancel}},
-                                                            {"Pi", {Key::Constant}},
-                                                            {"f:Euros", {Key::Function, 0}},
-                                                            {"f:Francs", {Key::Function, 1}},
-                                                            {"f:Int", {Key::Function, 2}},
-                                                            {"f:0,00", {Key::Function, 2, 2}},
-                                                            {"f:RCarrée", {Key::Function, 3}},
-                                                            {"f:Carré", {Key::Function, 4}},
-                                                            {"f:Cube", {Key::Function, 5}},
-                                                            {"f:1/x", {Key::Function, 6}},
-                                                            {"f:Log", {Key::Function, 7}},
-                                                            {"f:e^x", {Key::Function, 7, 2}},
-                                                            {"f:Décimal", {Key::Function, 8}},
-                                                            {"f:Arrond", {Key::Function, 8, 2}},
-                                                            {"f:Cos", {Key::Function, 9}},
-                                                            {"f:Sin", {Key::Function, 10}},
-                                                            {"f:Tan", {Key::Function, 11}}};
+    static const std::map<std::string, KeyPress> kTokens = [] {
+        std::map<std::string, KeyPress> tokens = {{"=", {Key::Equals}},
+                                                  {"+/-", {Key::Sign}},
+                                                  {"BS", {Key::Backspace}},
+                                                  {"CE", {Key::CancelEntry}},
+                                                  {"C", {Key::Cancel}},
+                                                  {"Pi", {Key::Constant}},
+                                                  {"f:0,00", {Key::Function, 2, 2}},
+                                                  {"f:e^x", {Key::Function, 7, 2}},
+                                                  {"f:Arrond", {Key::Function, 8, 2}}};
+        const char* operators[] = {"+", "-", "x", "/", "Mod", "x^y", "Logn"};
+        const char* functions[] = {"Euros", "Francs", "Int",     "RCarrée", "Carré", "Cube",
+                                   "1/x",   "Log",    "Décimal", "Cos",     "Sin",   "Tan"};
+        for (int i = 0; i < 7; ++i) {
+            tokens[operators[i]] = {Key::Operator, i};
+        }
+        for (int i = 0; i < 12; ++i) {
+            tokens[std::string("f:") + functions[i]] = {Key::Function, i};
+        }
+        return tokens;
+    }();
     std::vector<KeyPress> keys;
     std::istringstream in(script);
     std::string token;

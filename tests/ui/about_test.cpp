@@ -40,27 +40,14 @@ class AboutBox : public ::testing::Test {
     FrmAbout about_{host_};
 };
 
-TEST_F(AboutBox, ShowsTheProductAsTheBuildDescribesIt) {
-    EXPECT_EQ(about_.objectName(), QStringLiteral("frmAbout"));
-    EXPECT_EQ(about_.windowTitle(), QStringLiteral("A propos de"));
-    EXPECT_EQ(Label("lblTitle")->text(), QStringLiteral("Tallimo"));
-    EXPECT_TRUE(Label("lblTitle")->font().bold());
+TEST_F(AboutBox, ShowsTheVersionTheBuildDeclaresAndNamesItsLinks) {
     EXPECT_EQ(Label("lblVersion")->text(), QStringLiteral("Version ") + DeclaredVersion());
-    EXPECT_FALSE(Label("lblDescription")->text().isEmpty());
-    EXPECT_FALSE(Label("lblDisclaimer")->text().isEmpty());
-    EXPECT_EQ(Label("lblMail0")->text(), QStringLiteral("Mail:"));
-    EXPECT_EQ(Label("lblWeb0")->text(), QStringLiteral("Web:"));
     EXPECT_TRUE(Label("lblMail1")->text().contains(QLatin1Char('@')));
     EXPECT_TRUE(Label("lblWeb1")->text().startsWith(QStringLiteral("http")));
     for (const char* link : {"lblMail1", "lblWeb1"}) {
-        EXPECT_EQ(Label(link)->palette().color(QPalette::WindowText), QColor(0, 0, 255));
-        EXPECT_EQ(Label(link)->cursor().shape(), Qt::PointingHandCursor);
         EXPECT_FALSE(Label(link)->accessibleName().isEmpty());
     }
-    const QPixmap picture = Label("imgAbout")->pixmap();
-    ASSERT_FALSE(picture.isNull());
-    EXPECT_EQ(picture.size(), QSize(193, 105));
-    EXPECT_EQ(about_.findChild<QWidget*>(QStringLiteral("Line10"))->height(), 1);
+    EXPECT_FALSE(Label("imgAbout")->pixmap().isNull());
     EXPECT_FALSE(ProgramIcon().isNull());
 }
 
@@ -76,13 +63,8 @@ TEST_F(AboutBox, TheLinksOpenMailAndWebAndTheirCaptionsDoNothing) {
     EXPECT_EQ(host_.opened_urls[0].scheme(), QStringLiteral("mailto"));
     EXPECT_EQ(host_.opened_urls[0].path(), Label("lblMail1")->text());
     EXPECT_EQ(host_.opened_urls[1], QUrl(Label("lblWeb1")->text()));
-}
-
-TEST_F(AboutBox, ALinkThatCannotOpenFailsSilently) {
-    about_.show();
-    host_.open_url_result = false;
+    host_.open_url_result = false;  // a link that cannot open fails silently
     Click(Label("lblWeb1"));
-    EXPECT_EQ(host_.opened_urls.size(), 1u);
     EXPECT_TRUE(host_.dialogs.messages.empty());
 }
 
@@ -97,66 +79,32 @@ TEST_F(AboutBox, TheKeyboardReachesTheLinksAndOkCloses) {
     EXPECT_EQ(about_.result(), QDialog::Accepted);
 }
 
-TEST(ShellErrorMessages, CodesThatShareAMeaningShareTheirText) {
-    EXPECT_EQ(ShellErrorMessage(0), ShellErrorMessage(8));
-    EXPECT_EQ(ShellErrorMessage(31), "Aucune application n'est associée à ce type de fichier.");
-    const std::string_view other = "Une erreur est survenue pendant l'ouverture du fichier.";
-    for (const int code : {-5, -1, 1, 4, 6, 7, 9, 10, 12, 18, 25}) {
-        EXPECT_EQ(ShellErrorMessage(code), other) << code;
-    }
-    for (const int code : {2, 3, 5, 11, 26, 27, 28, 29, 30, 32}) {
-        EXPECT_NE(ShellErrorMessage(code), other) << code;
-    }
-}
-
+// Links go through the about box and the help; documents are opened here.
 class ShellExecute : public ::testing::Test {
   protected:
-    int Open(const QString& file, bool show_errors, const QString& directory = {},
-             const QString& operation = QStringLiteral("open")) {
-        return ShellExecuteDoc(host_, nullptr, operation, file, {}, directory, 10, show_errors);
+    int Open(const QString& file, const QString& directory = {}) {
+        return ShellExecuteDoc(host_, nullptr, QStringLiteral("open"), file, {}, directory, 10,
+                               true);
     }
 
     testing::FakeHost host_;
     QTemporaryDir folder_;
 };
 
-TEST_F(ShellExecute, ALinkHandedOverShowsNothing) {
-    EXPECT_GT(Open(QStringLiteral("https://example.org/aide"), true), 32);
-    ASSERT_EQ(host_.opened_urls.size(), 1u);
-    EXPECT_EQ(host_.opened_urls.front(), QUrl(QStringLiteral("https://example.org/aide")));
-    EXPECT_TRUE(host_.dialogs.messages.empty());
-}
-
-TEST_F(ShellExecute, NoApplicationForTheLinkIsReportedOnlyWhenAsked) {
-    host_.open_url_result = false;
-    EXPECT_EQ(Open(QStringLiteral("mailto:a@example.org"), false), 31);
-    EXPECT_TRUE(host_.dialogs.messages.empty());
-    EXPECT_EQ(Open(QStringLiteral("mailto:a@example.org"), true), 31);
-    ASSERT_EQ(host_.dialogs.messages.size(), 1u);
-    EXPECT_EQ(host_.dialogs.messages.front(),
-              "Aucune application n'est associée à ce type de fichier.");
-    EXPECT_EQ(host_.dialogs.icons.front(), MessageIcon::Critical);
-}
-
 TEST_F(ShellExecute, DocumentsAreFoundOrReportedMissing) {
     QFile document(QDir(folder_.path()).filePath(QStringLiteral("compte.dat")));
     ASSERT_TRUE(document.open(QIODevice::WriteOnly));
     document.close();
 
-    EXPECT_GT(Open(QStringLiteral("compte.dat"), true, folder_.path()), 32);
+    EXPECT_GT(Open(QStringLiteral("compte.dat"), folder_.path()), 32);
     ASSERT_EQ(host_.opened_urls.size(), 1u);
     EXPECT_EQ(host_.opened_urls.front(), QUrl::fromLocalFile(document.fileName()));
 
-    EXPECT_EQ(Open(QDir(folder_.path()).filePath(QStringLiteral("absent.dat")), true), 2);
-    EXPECT_EQ(Open(folder_.path() + QStringLiteral("/nulle/part.dat"), true), 3);
+    EXPECT_EQ(Open(QDir(folder_.path()).filePath(QStringLiteral("absent.dat"))), 2);
+    EXPECT_EQ(Open(folder_.path() + QStringLiteral("/nulle/part.dat")), 3);
     EXPECT_EQ(host_.opened_urls.size(), 1u) << "a missing document is not handed over";
     EXPECT_EQ(host_.dialogs.messages,
               (std::vector<std::string>{"Fichier non trouvé.", "Erreur dans le chemin."}));
-}
-
-TEST_F(ShellExecute, AnOperationOtherThanOpenIsNotAvailable) {
-    EXPECT_EQ(Open(QStringLiteral("https://example.org/"), false, {}, QStringLiteral("print")), 31);
-    EXPECT_TRUE(host_.opened_urls.empty());
 }
 
 }  // namespace

@@ -43,8 +43,7 @@ class FakeHost : public Host {
             print_preview(printer, paint);
         }
     }
-    void RunLater(int milliseconds, QObject* context, std::function<void()> action) override {
-        delays.push_back(milliseconds);
+    void RunLater(int, QObject* context, std::function<void()> action) override {
         waiting_.emplace_back(QPointer<QObject>(context), std::move(action));
     }
 
@@ -70,7 +69,6 @@ class FakeHost : public Host {
             }
         }
     }
-    bool Paused() const { return !waiting_.empty(); }
 
     ScriptedDialogs dialogs;
     std::function<ChosenFiles(const FileDialogRequest&)> choose_files;
@@ -79,7 +77,6 @@ class FakeHost : public Host {
     std::vector<PrintDialogRequest> print_requests;
     std::function<void(QPrinter&, const std::function<void(QPrinter&)>&)> print_preview;
     std::vector<QString> preview_titles;
-    std::vector<int> delays;
     std::function<ColorValue(const ColorDialogRequest&)> choose_color;
     std::vector<ColorDialogRequest> color_requests;
     MemorySettingsStore settings;

@@ -4,6 +4,7 @@
 
 #include "appearance/ui/kst_gdi_ctl.h"
 #include "appearance/ui/system_colors.h"
+#include "printed_names.h"
 #include "ui_test_app.h"
 
 namespace tallimo {
@@ -40,6 +41,13 @@ struct MouseCase {
     const char* expected;  // button and modifier masks
 };
 
+void PrintTo(const MouseCase& c, std::ostream* os) {
+    *os << (c.button == Qt::LeftButton    ? "left"
+            : c.button == Qt::RightButton ? "right"
+                                          : "middle")
+        << " released at " << c.release_x;
+}
+
 class MouseButtons : public ShownKey, public ::testing::WithParamInterface<MouseCase> {};
 
 // The second press of a double click comes as a double-click event; it is a
@@ -59,7 +67,8 @@ INSTANTIATE_TEST_SUITE_P(
                       MouseCase{Qt::LeftButton, Qt::NoModifier, 27, "down 10 up 10 "},
                       MouseCase{Qt::RightButton, Qt::ShiftModifier, 14, "down 21 up 21 "},
                       MouseCase{Qt::MiddleButton, Qt::AltModifier | Qt::ShiftModifier, 14,
-                                "down 45 up 45 "}));
+                                "down 45 up 45 "}),
+    ::tallimo::testing::PrintedName());
 
 // Every pixel of the face, pressed ring included, shows as a block of whole
 // device pixels of its own colour, never smoothed, whatever the screen's ratio.
@@ -80,76 +89,15 @@ TEST_F(ShownKey, ShowsEveryPixelAsASharpBlock) {
     }
 }
 
-// The face is drawn in ForeColor; pressing and releasing leave it as drawn,
-// the pen in ForeColor; a new BackColor, or Cls, clears every pixel to it.
-TEST_F(ShownKey, LooksAndClearing) {
+// The face is drawn in ForeColor; a new BackColor, or Cls, clears every
+// pixel to it.
+TEST_F(ShownKey, DrawingAndClearing) {
     EXPECT_EQ(control_.Surface().At(0, 13), kRed);
-    const QImage fresh = control_.Picture();
-    PressLook(control_);
-    EXPECT_NE(control_.Picture(), fresh);
-    ReleaseLook(control_);
-    EXPECT_EQ(control_.Picture(), fresh);
-    EXPECT_EQ(control_.Surface().Pen(), kRed);
     control_.SetBackColor(SystemColor(3));
     EXPECT_EQ(std::ranges::count(control_.Surface().Pixels(), SystemColor(3)), 27 * 27);
     DrawKey(control_, KeyId::Fonction8);
     control_.Cls();
     EXPECT_EQ(std::ranges::count(control_.Surface().Pixels(), SystemColor(3)), 27 * 27);
-}
-
-// A new key is button text on button face, and keeps these references, so
-// that a new desktop palette shows without drawing again.
-TEST_F(ShownKey, NewKeyFollowsThePalette) {
-    const QPalette saved = QApplication::palette();
-    KstGdiCtl control;
-    DrawKey(control, KeyId::Egal);
-    QApplication::setPalette(QPalette(QColor(10, 20, 30), QColor(200, 100, 50)));  // button, window
-    EXPECT_EQ(control.Picture().pixelColor(13, 13), QColor(10, 20, 30));
-    EXPECT_EQ(control.Picture().pixelColor(0, 13),
-              QApplication::palette().color(QPalette::ButtonText));
-    QApplication::setPalette(saved);
-}
-
-// A few keys of the keypad, placed at their twips to the nearest pixel.
-TEST_F(ShownKey, SetUpPlacesSizesNamesAndExplainsTheKey) {
-    struct Case {
-        KeyId key;
-        QRect pixels;
-        const char* name;
-        const char* tooltip;
-    };
-    const Case cases[] = {
-        {KeyId::Chiffre7,
-         {8, 24, 27, 27},
-         "imaChiffre7",
-         "Touches 0 à 9 du clavier et du pavé numérique"},
-        {KeyId::Operateur4,
-         {144, 120, 27, 27},
-         "imaOpérateur4",
-         "Reste de la division de x par y. Clavier: %"},
-        {KeyId::Egal,
-         {144, 88, 27, 27},
-         "imaEgal",
-         "Touche Entrée du clavier et du pavé numérique."},
-        {KeyId::Mem3,
-         {104, 184, 27, 27},
-         "imaMem3",
-         "Emplacement mémoire. Clic gauche: mémorisation. Clic droit: rappel. Clavier: F1 à F5 "
-         "et Shift-F1 à Shift-F5"},
-        {KeyId::Grille, {192, 256, 75, 21}, "imaGrille", "Clavier: G"},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        QWidget window;
-        KstGdiCtl control(&window);
-        SetUpKey(control, c.key);
-        EXPECT_EQ(control.geometry(), c.pixels);
-        EXPECT_TRUE(control.minimumSize() == c.pixels.size() &&
-                    control.maximumSize() == c.pixels.size());
-        EXPECT_EQ(QSize(control.Surface().Width(), control.Surface().Height()), c.pixels.size());
-        EXPECT_EQ(control.toolTip(), QString::fromUtf8(c.tooltip));
-        EXPECT_EQ(control.objectName(), QString::fromUtf8(c.name));
-    }
 }
 
 }  // namespace

@@ -263,12 +263,5 @@ TEST_F(GridPrinting, PreviewShowsThePrintedPages) {
     EXPECT_TRUE(words(previewed).last().startsWith(QLatin1Char('1'))) << "two pages";
 }
 
-TEST_F(GridPrinting, NoPreviewOfAnEmptyGrid) {
-    EXPECT_EQ(PreviewGrid(grid, host, printers, nullptr), PrintOutcome::EmptyGrid);
-    EXPECT_EQ(Messages(), std::vector<std::string>{
-                              "La grille de calculs est vide.\r\nAucune donnée à imprimer."});
-    EXPECT_TRUE(host.preview_titles.empty());
-}
-
 }  // namespace
 }  // namespace tallimo::testing

@@ -8,7 +8,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
-#include <map>
 
 #include "gridwork/ui/edit_panel.h"
 #include "window_fixture.h"
@@ -18,18 +17,8 @@ namespace {
 
 class Undo : public WindowTest {
   public:
+    using WindowTest::Type;  // for the changes below
     Undo() { EXPECT_TRUE(QTest::qWaitForWindowActive(&window)); }
-    // Digits, + x, '=', 'c' the reset, 'g' the grid key.
-    void Type(std::string_view script) {
-        static const std::map<char, KeyId> named = {{'+', KeyId::Operateur0},
-                                                    {'x', KeyId::Operateur2},
-                                                    {'=', KeyId::Egal},
-                                                    {'c', KeyId::Cancel},
-                                                    {'g', KeyId::Grille}};
-        for (const char c : script) {
-            Click(c >= '0' && c <= '9' ? KeyAt(KeyNumber(KeyId::Chiffre0) + c - '0') : named.at(c));
-        }
-    }
     // Operation and value of every recorded line: "3; + 4; = 7".
     std::string Tape() const {
         std::string text;

@@ -5,6 +5,8 @@
 
 #include <QTest>
 #include <initializer_list>
+#include <map>
+#include <string_view>
 
 #include "app/frm_calc.h"
 #include "appearance/ui/kst_gdi_ctl.h"
@@ -32,6 +34,17 @@ class WindowTest : public ::testing::Test, private WithApp {
     void Keys(std::initializer_list<KeyId> keys) {
         for (KeyId key : keys) {
             Click(key);
+        }
+    }
+    // Keypad keys: digits, + x /, '=', 's' the sign, 'q' the square, 'c' the
+    // reset, 'g' the grid key.
+    void Type(std::string_view script) {
+        static const std::map<char, KeyId> named = {
+            {'+', KeyId::Operateur0}, {'x', KeyId::Operateur2}, {'/', KeyId::Operateur3},
+            {'=', KeyId::Egal},       {'s', KeyId::Signe},      {'q', KeyId::Fonction4},
+            {'c', KeyId::Cancel},     {'g', KeyId::Grille}};
+        for (const char c : script) {
+            Click(c >= '0' && c <= '9' ? KeyAt(KeyNumber(KeyId::Chiffre0) + c - '0') : named.at(c));
         }
     }
 

@@ -1,6 +1,6 @@
 // What the calculator window keeps and hands out around the tape: its colour
-// style and size from one run to the next, the spreadsheet export, the last
-// grid kept, and the help.
+// style and size from one run to the next, the spreadsheet export and the
+// last grid kept.
 #include <gtest/gtest.h>
 
 #include <QFile>
@@ -12,7 +12,6 @@
 #include "app/tape_keeper.h"
 #include "appearance/ui/kst_gdi_ctl.h"
 #include "fake_host.h"
-#include "help/ui/help_window.h"
 #include "ui_test_app.h"
 
 namespace tallimo::testing {
@@ -139,18 +138,6 @@ TEST_F(WindowServices, TheLastGridKeptReopensUntitled) {
     const QByteArray kept = current.readAll();
     EXPECT_TRUE(kept.contains("0,\"+\",\"1\",\"\",\"\"\r\n")) << kept.toStdString();
     window.SetTapeKeeper(nullptr);
-}
-
-TEST_F(WindowServices, HelpOpensOnItsContentsBesideTheWindow) {
-    FrmCalc window(host);
-    window.Run(MenuCommand::Help);
-    auto* help = window.findChild<HelpWindow*>();
-    ASSERT_NE(help, nullptr);
-    EXPECT_TRUE(help->isVisible());
-    EXPECT_FALSE(help->isModal());
-    window.Run(MenuCommand::Help);
-    EXPECT_EQ(window.findChildren<HelpWindow*>().size(), 1);
-    help->close();
 }
 
 }  // namespace
