@@ -47,7 +47,7 @@ constexpr int Fn = static_cast<int>(Key::Function);
 // take it first, Alt alone does nothing, AltGr types as the key does.
 INSTANTIATE_TEST_SUITE_P(
     Modifiers, KeyboardTable,
-                      KeyboardCase{"ctrl shift C", 67, 3, Fn, 4, 0},
+    ::testing::Values(KeyboardCase{"ctrl shift C", 67, 3, Fn, 4, 0},
                       KeyboardCase{"ctrl D", 68, 2, Fn, 8, 3},
                       KeyboardCase{"ctrl shift D", 68, 3, Fn, 8, 4},
                       KeyboardCase{"ctrl shift S", 83, 3, Fn, 10, 0},
