@@ -11,6 +11,11 @@
 // spreadsheet keeps inside a cell. A cancellation line keeps its value
 // "Annulation", a text a spreadsheet leaves out of its sums, as the grid and
 // the printout show it.
+//
+// No text cell can be taken for a formula: one that starts with =, +, -, @, a
+// tab or a line break (a comment, the operation "=", a value that is not a
+// number) is written behind an apostrophe, the spreadsheets' mark of a text.
+// The numbers of Valeur and Décimales are written as they are.
 #pragma once
 
 #include <span>

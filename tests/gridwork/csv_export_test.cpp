@@ -88,11 +88,11 @@ TEST_F(CsvExport, EveryFieldReadsBackAsTheGridShowsIt) {
     const std::string pad = kCommentPadding;
     const std::vector<RoundTrip> cases = {
         {"first operand", {"", "3", "", "", LineKind::Operation}, {"", "3", "", ""}},
-        {"decimal comma", {"+", "-0,5", "", "", LineKind::Operation}, {"+", "-0,5", "", ""}},
+        {"decimal comma", {"+", "-0,5", "", "", LineKind::Operation}, {"'+", "-0,5", "", ""}},
         {"exponent", {"x", "1E+20", "", "", LineKind::Operation}, {"x", "1E+20", "", ""}},
         {"result",
          {"=", "0,333333333333333", "", "", LineKind::Result},
-         {"=", "0,333333333333333", "", ""}},
+         {"'=", "0,333333333333333", "", ""}},
         {"decimals",
          {"Décimal", "3,14", "", "2", LineKind::Function},
          {"Décimal", "3,14", "2", ""}},
@@ -132,6 +132,42 @@ TEST_F(CsvExport, EveryFieldReadsBackAsTheGridShowsIt) {
     }
 }
 
+// A received file can put anything in any field: whatever a spreadsheet would
+// run as a formula comes back behind an apostrophe, and numbers stay numbers.
+TEST_F(CsvExport, NoTextCellOpensAFormula) {
+    const std::string pad = kCommentPadding;
+    const auto comment = [&](std::string text) {
+        return CalcLine{"", "1", pad + text, "", LineKind::Operation};
+    };
+    const std::vector<RoundTrip> cases = {
+        {"hyperlink",
+         comment("=HYPERLINK(\"https://exemple.fr\";\"Cliquez\")"),
+         {"", "1", "", "'=HYPERLINK(\"https://exemple.fr\";\"Cliquez\")"}},
+        {"plus", comment("+1+cmd|' /C calc'!A0"), {"", "1", "", "'+1+cmd|' /C calc'!A0"}},
+        {"minus", comment("-2+3"), {"", "1", "", "'-2+3"}},
+        {"at", comment("@SOMME(A1:A9)"), {"", "1", "", "'@SOMME(A1:A9)"}},
+        {"blank before", comment("\t\r\n=1+1"), {"", "1", "", "'=1+1"}},
+        {"formula later", comment("total = 3"), {"", "1", "", "total = 3"}},
+        {"operations", {"-", "2", "", "", LineKind::Operation}, {"'-", "2", "", ""}},
+        {"numbers",
+         {"x", "-1,07150860718627E+301", "", "12", LineKind::Operation},
+         {"x", "-1,07150860718627E+301", "12", ""}},
+        {"small exponent", {"/", "-1E-20", "", "", LineKind::Operation}, {"/", "-1E-20", "", ""}},
+        {"value formula", {"", "=1+1", "", "@A1", LineKind::Operation}, {"", "'=1+1", "'@A1", ""}},
+        {"value signs", {"", "-", "", "+2", LineKind::Operation}, {"", "'-", "'+2", ""}},
+        {"value tab", {"", "\t3", "", "", LineKind::Operation}, {"", "'\t3", "", ""}},
+    };
+    std::vector<CalcLine> lines;
+    for (const RoundTrip& c : cases) {
+        lines.push_back(c.line);
+    }
+    const Rows rows = ExportAndRead(lines);
+    ASSERT_EQ(rows.size(), cases.size() + 1);
+    for (std::size_t i = 0; i < cases.size(); ++i) {
+        EXPECT_EQ(rows[i + 1], cases[i].row) << cases[i].name;
+    }
+}
+
 TEST_F(CsvExport, AnEmptyGridIsTheHeaderAlone) {
     EXPECT_EQ(ExportAndRead({}), Rows{kHeader});
 }
@@ -142,7 +178,8 @@ TEST(CsvText, StartsWithTheMarkAndEndsEveryRowWithCrLf) {
                                          {"=", "3", "", "", LineKind::Result}};
     const std::string csv = GridToCsv(lines);
     ASSERT_TRUE(csv.starts_with("\xEF\xBB\xBF"));
-    EXPECT_EQ(csv.substr(3), "Opération;Valeur;Décimales;Commentaire\r\n;3;;\"a\nb\"\r\n=;3;;\r\n");
+    EXPECT_EQ(csv.substr(3),
+              "Opération;Valeur;Décimales;Commentaire\r\n;3;;\"a\nb\"\r\n'=;3;;\r\n");
 }
 
 TEST_F(CsvExport, AFailedExportLeavesWhatWasThereAndNoTemporary) {
