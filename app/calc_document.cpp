@@ -65,7 +65,7 @@ bool CalcDocument::OpenPath(const QString& path, Naming naming) {
     }
     ParsedFile file = LoadCalculationFile(QFile::encodeName(path).toStdString());
     if (file.error != FileError::None) {
-        host_.ShowMessage(FileErrorMessage(file.error));
+        host_.ShowMessage(FileErrorMessage(file.error, QFile::encodeName(path).toStdString()));
         return false;
     }
     history_.Record(Now());
@@ -97,7 +97,8 @@ void CalcDocument::Save(QWidget* owner) {
     const FileError error = SaveCalculationFile(QFile::encodeName(dialog.FileName).toStdString(),
                                                 grid_.RecordedLines());
     if (error != FileError::None) {
-        host_.ShowMessage(FileErrorMessage(error));
+        host_.ShowMessage(
+            FileErrorMessage(error, QFile::encodeName(dialog.FileName).toStdString()));
         return;
     }
     file_title_ = dialog.FileTitle();

@@ -523,8 +523,9 @@ void FrmCalc::ExportForSpreadsheet() {
     if (!dialog.ShowSave()) {
         return;
     }
-    if (!ExportCsv(QFile::encodeName(dialog.FileName).toStdString(), Grid().RecordedLines())) {
-        host_.ShowMessage(FileErrorMessage(FileError::WriteFailed));
+    const std::string path = QFile::encodeName(dialog.FileName).toStdString();
+    if (const FileError error = ExportCsv(path, Grid().RecordedLines()); error != FileError::None) {
+        host_.ShowMessage(FileErrorMessage(error, path));
     }
 }
 

@@ -124,8 +124,12 @@ std::string GridToCsv(std::span<const CalcLine> lines) {
     return out;
 }
 
-bool ExportCsv(const std::string& path, std::span<const CalcLine> lines) {
-    return ReplaceFileAtomically(path, GridToCsv(lines));
+FileError ExportCsv(const std::string& path, std::span<const CalcLine> lines) {
+    int error_number = 0;
+    if (!ReplaceFileAtomically(path, GridToCsv(lines), &error_number)) {
+        return WriteError(error_number);
+    }
+    return FileError::None;
 }
 
 }  // namespace tallimo

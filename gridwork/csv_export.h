@@ -22,6 +22,7 @@
 #include <string>
 
 #include "grid/calc_line.h"
+#include "gridwork/calc_file.h"
 
 namespace tallimo {
 
@@ -31,7 +32,8 @@ namespace tallimo {
 std::string GridToCsv(std::span<const CalcLine> lines);
 
 // Writes GridToCsv(lines) with ReplaceFileAtomically: on failure the file, if
-// any, is left as it was. False on failure.
-bool ExportCsv(const std::string& path, std::span<const CalcLine> lines);
+// any, is left as it was, and the error says why (WriteDenied or
+// WriteFailed).
+FileError ExportCsv(const std::string& path, std::span<const CalcLine> lines);
 
 }  // namespace tallimo

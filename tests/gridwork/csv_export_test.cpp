@@ -48,7 +48,7 @@ class CsvExport : public ::testing::Test {
     // Exports the lines and has Python read them back, field by field.
     Rows ExportAndRead(const std::vector<CalcLine>& lines) {
         const std::string path = (folder_ / "grille.csv").string();
-        EXPECT_TRUE(ExportCsv(path, lines));
+        EXPECT_EQ(ExportCsv(path, lines), FileError::None);
         const std::string command = std::string(TALLIMO_PYTHON3) +
                                     " '" TALLIMO_SOURCE_DIR "/tests/gridwork/read_csv.py' '" +
                                     path + "'";
@@ -186,11 +186,12 @@ TEST_F(CsvExport, AFailedExportLeavesWhatWasThereAndNoTemporary) {
     // A folder where the file should go: the rename over it fails.
     const fs::path path = folder_ / "grille.csv";
     fs::create_directory(path);
-    EXPECT_FALSE(
-        ExportCsv(path.string(), std::vector<CalcLine>{{"", "1", "", "", LineKind::Operation}}));
+    EXPECT_EQ(
+        ExportCsv(path.string(), std::vector<CalcLine>{{"", "1", "", "", LineKind::Operation}}),
+        FileError::WriteFailed);
     EXPECT_TRUE(fs::is_directory(path));
     EXPECT_EQ(std::distance(fs::directory_iterator(folder_), fs::directory_iterator()), 1);
-    EXPECT_FALSE(ExportCsv((folder_ / "absent" / "grille.csv").string(), {}));
+    EXPECT_EQ(ExportCsv((folder_ / "absent" / "grille.csv").string(), {}), FileError::WriteFailed);
 }
 
 }  // namespace

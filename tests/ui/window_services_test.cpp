@@ -92,7 +92,7 @@ TEST_F(WindowServices, ExportWritesTheRecordedLinesForASpreadsheet) {
     EXPECT_EQ(file.readAll(),
               "\xEF\xBB\xBFOp\xC3\xA9ration;Valeur;D\xC3\xA9"
               "cimales;Commentaire\r\n"
-              ";1,5;;\r\n+;2;;\r\n=;3,5;;\r\n");
+              ";1,5;;\r\n'+;2;;\r\n'=;3,5;;\r\n");
 
     // A folder that cannot be written: the message, and no file claimed.
     const QString nowhere = folder.filePath("absent/tableur.csv");
@@ -100,7 +100,8 @@ TEST_F(WindowServices, ExportWritesTheRecordedLinesForASpreadsheet) {
         return Host::ChosenFiles{{nowhere}, 0};
     };
     window.Run(MenuCommand::ExportForSpreadsheet);
-    EXPECT_EQ(host.dialogs.messages.back(), "Une erreur s'est produite lors de la sauvegarde.");
+    EXPECT_EQ(host.dialogs.messages.back(),
+              "Une erreur s'est produite lors de la sauvegarde.\r\nFichier : « tableur.csv »");
 }
 
 TEST_F(WindowServices, TheLastGridKeptReopensUntitled) {
