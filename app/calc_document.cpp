@@ -72,6 +72,7 @@ bool CalcDocument::OpenPath(const QString& path, Naming naming) {
     grid_.Reset(std::move(file.lines));
     engine_.ContinueFromLastLine(ComputedLastValue(grid_));
     file_title_ = naming == Naming::FromFile ? info.fileName() : QString();
+    saved_revision_ = naming == Naming::FromFile ? grid_.Revision() : kNeverSaved;
     return true;
 }
 
@@ -102,6 +103,7 @@ void CalcDocument::Save(QWidget* owner) {
         return;
     }
     file_title_ = dialog.FileTitle();
+    saved_revision_ = grid_.Revision();
 }
 
 int CalcDocument::RemoveCancelled() {

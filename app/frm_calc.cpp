@@ -41,9 +41,6 @@ namespace {
 
 constexpr int kKeyLookMilliseconds = 100;
 
-constexpr std::string_view kNoKeptGrid =
-    "Aucune grille n'a encore été conservée.\r\nLa grille est conservée dès qu'une ligne est "
-    "enregistrée.";
 constexpr std::string_view kNothingToExport =
     "La grille de calculs est vide.\r\nAucune donnée à exporter.";
 
@@ -492,20 +489,26 @@ void FrmCalc::UndoOrRedo(MenuCommand command) {
 void FrmCalc::SetTapeKeeper(TapeKeeper* keeper) {
     keeper_ = keeper;
     kept_revision_ = Grid().Revision();
+    if (keeper != nullptr) {
+        keeper->SetSavedCheck([this] { return document_.Saved(); });
+        // Said after the change that showed it, never in its midst.
+        const auto say = [this](const QString& text) { host_.ShowMessage(text.toStdString()); };
+        connect(keeper, &TapeKeeper::KeepingFailed, this, say, Qt::QueuedConnection);
+        connect(keeper, &TapeKeeper::KeepingResumed, this, say, Qt::QueuedConnection);
+    }
 }
 
 void FrmCalc::ReopenLastGrid() {
     if (keeper_ == nullptr) {
         return;
     }
-    const QString path = keeper_->StatePath();
-    if (!QFileInfo::exists(path)) {
-        host_.ShowMessage(kNoKeptGrid);
-        return;
-    }
     // Untitled, so that "Enregistrer" never writes into the state folder.
-    if (document_.OpenPath(path, CalcDocument::Naming::Untitled)) {
-        grid_view_->scrollToBottom();
+    const QString message = keeper_->ReopenNewest([this](const QString& path) {
+        return document_.OpenPath(path, CalcDocument::Naming::Untitled);
+    });
+    grid_view_->scrollToBottom();
+    if (!message.isEmpty()) {
+        host_.ShowMessage(message.toStdString());
     }
 }
 

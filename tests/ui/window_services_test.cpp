@@ -113,8 +113,9 @@ TEST_F(WindowServices, TheLastGridKeptReopensUntitled) {
         window.SetTapeKeeper(&keeper);
         window.Run(MenuCommand::ReopenLastGrid);
         EXPECT_EQ(host.dialogs.messages.back(),
-                  "Aucune grille n'a encore été conservée.\r\nLa grille est conservée dès qu'une "
-                  "ligne est enregistrée.");
+                  "Aucune grille conservée n'est à rouvrir.\r\nUne grille est gardée quand sa "
+                  "fenêtre s'est arrêtée brutalement, ou a été fermée sans que la grille soit "
+                  "enregistrée ; une grille rouverte n'est plus proposée.");
         window.SetTapeKeeper(nullptr);
     }
     // The previous run's grid, as a crash would leave it.
@@ -139,6 +140,34 @@ TEST_F(WindowServices, TheLastGridKeptReopensUntitled) {
     ASSERT_TRUE(current.open(QIODevice::ReadOnly));
     const QByteArray kept = current.readAll();
     EXPECT_TRUE(kept.contains("0,\"+\",\"1\",\"\",\"\"\r\n")) << kept.toStdString();
+    window.SetTapeKeeper(nullptr);
+}
+
+// A tape that cannot be kept is said once in the window, after the key
+// that showed it.
+TEST_F(WindowServices, ATapeThatCannotBeKeptIsSaidOnce) {
+    Write(folder.filePath("fichier"), "x");
+    TapeKeeper::Options options;
+    options.state_folder = folder.filePath("fichier/tallimo");
+    options.interval = std::chrono::milliseconds(0);
+    FrmCalc window(host);
+    TapeKeeper keeper(
+        [&window] {
+            const auto lines = window.Grid().RecordedLines();
+            return std::vector<CalcLine>(lines.begin(), lines.end());
+        },
+        options);
+    window.SetTapeKeeper(&keeper);
+    for (int i = 0; i < 3; ++i) {
+        Type(window, {KeyId::Chiffre3, KeyId::Operateur0, KeyId::Chiffre4, KeyId::Egal});
+        keeper.FlushNow();
+        QCoreApplication::processEvents();
+    }
+    ASSERT_EQ(host.dialogs.messages.size(), 1u);
+    EXPECT_TRUE(host.dialogs.messages[0].starts_with(
+        "La grille de cette fenêtre ne peut pas être conservée dans le dossier « " +
+        options.state_folder.toStdString() + " »"))
+        << host.dialogs.messages[0];
     window.SetTapeKeeper(nullptr);
 }
 
