@@ -14,6 +14,7 @@
 
 #include "app/key_translation.h"
 #include "app/status_panel.h"
+#include "appearance/stored_integer.h"
 #include "appearance/ui/frm_config.h"
 #include "appearance/ui/kst_gdi_ctl.h"
 #include "appearance/ui/twips_rect.h"
@@ -138,9 +139,8 @@ QSize FrmCalc::KeptSize() const {
     const SettingsStore& settings = host_.Settings();
     const auto read = [&settings](std::string_view key) {
         const std::optional<std::string> text = settings.Read(kWindowGroup, key);
-        bool ok = false;
-        const int value = text ? QString::fromStdString(*text).toInt(&ok) : 0;
-        return ok ? std::clamp(value, 0, 20000) : 0;
+        const std::optional<int> value = text ? ReadStoredInteger(*text) : std::nullopt;
+        return value ? std::clamp(*value, 0, 20000) : 0;
     };
     return {read(kWidthKey), read(kHeightKey)};
 }
