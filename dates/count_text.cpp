@@ -2,6 +2,8 @@
 
 #include <charconv>
 #include <cmath>
+#include <string>
+#include <string_view>
 
 #include "numbers/number_text.h"
 
@@ -31,6 +33,36 @@ std::size_t SkipDigits(std::string_view text, std::size_t& pos, int base) {
 
 CountText Refused() {
     return {};
+}
+
+}  // namespace
+
+namespace {
+
+// The text a count field shows: the display's, unless that holds a decimal
+// comma (a count of more than 15 digits, "1,1E+31"), which would end the
+// count when the field is read again; then the shortest exact digits, the
+// exponent moved past them: "11E+30".
+std::string CountNormalText(double value) {
+    std::string text = NumberToText(value);
+    if (text.find(',') == std::string::npos) {
+        return text;
+    }
+    char buffer[64];
+    const auto written =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific);
+    const std::string_view exact(buffer, static_cast<std::size_t>(written.ptr - buffer));
+    const std::size_t e = exact.find('e');
+    std::string digits(exact.substr(0, e));  // "-1.1"
+    int exponent = 0;
+    std::from_chars(exact.data() + e + (exact[e + 1] == '+' ? 2 : 1), exact.data() + exact.size(),
+                    exponent);
+    if (const std::size_t dot = digits.find('.'); dot != std::string::npos) {
+        exponent -= static_cast<int>(digits.size() - dot - 1);
+        digits.erase(dot, 1);
+    }
+    return digits + (exponent < 0 ? "E-" : "E+") +
+           std::to_string(exponent < 0 ? -exponent : exponent);
 }
 
 }  // namespace
@@ -114,7 +146,7 @@ CountText ReadCountText(std::string_view text) {
         return Refused();
     }
     value = std::trunc(negative ? -value : value);
-    return {CountText::Kind::Number, value, NumberToText(value)};
+    return {CountText::Kind::Number, value, CountNormalText(value)};
 }
 
 }  // namespace tallimo

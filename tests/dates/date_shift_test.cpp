@@ -77,19 +77,21 @@ constexpr auto kSign = CountText::Kind::SignOnly;
 
 INSTANTIATE_TEST_SUITE_P(
     Table, CountTexts,
-    ::testing::Values(FieldCase{"", CountText::Kind::Empty, 0, "0"},
-                      FieldCase{"007", kNumber, 7, "7"}, FieldCase{" 12 ", kNumber, 12, "12"},
-                      FieldCase{"-3", kNumber, -3, "-3"}, FieldCase{"-0", kNumber, 0, "0"},
-                      FieldCase{"1,5", kNumber, 1, "1"}, FieldCase{",5", kNumber, 0, "0"},
-                      FieldCase{"1E3", kNumber, 1000, "1000"}, FieldCase{"15e-1", kNumber, 1, "1"},
-                      FieldCase{"1,5E3", kNumber, 1, "1"},
-                      FieldCase{"1E+20", kNumber, 1e20, "1E+20"},
-                      FieldCase{"&H1f", kNumber, 31, "31"}, FieldCase{"-&O17", kNumber, -15, "-15"},
+    ::testing::Values(
+        FieldCase{"", CountText::Kind::Empty, 0, "0"}, FieldCase{"007", kNumber, 7, "7"},
+        FieldCase{" 12 ", kNumber, 12, "12"}, FieldCase{"-3", kNumber, -3, "-3"},
+        FieldCase{"-0", kNumber, 0, "0"}, FieldCase{"1,5", kNumber, 1, "1"},
+        FieldCase{",5", kNumber, 0, "0"}, FieldCase{"1E3", kNumber, 1000, "1000"},
+        FieldCase{"15e-1", kNumber, 1, "1"}, FieldCase{"1,5E3", kNumber, 1, "1"},
+        FieldCase{"1E+20", kNumber, 1e20, "1E+20"},
+        // No comma in an exponent form: the field reads its text again.
+        FieldCase{"11E30", kNumber, 1.1e31, "11E+30"},
+        FieldCase{"-123456789012345678", kNumber, -123456789012345678.0, "-12345678901234568E+1"},
+        FieldCase{"&H1f", kNumber, 31, "31"}, FieldCase{"-&O17", kNumber, -15, "-15"},
 
-                      FieldCase{"-", kSign, 0, "-"}, FieldCase{" + ", kSign, 0, " + "},
-                      Refused("12a"), Refused("1.5"), Refused("1 000"), Refused("1\u00a0000"),
-                      Refused("- 1"), Refused("1E"), Refused("1E400"), Refused("&H"),
-                      Refused("&O8"), Refused(","), Refused("١٢")));
+        FieldCase{"-", kSign, 0, "-"}, FieldCase{" + ", kSign, 0, " + "}, Refused("12a"),
+        Refused("1.5"), Refused("1 000"), Refused("1\u00a0000"), Refused("- 1"), Refused("1E"),
+        Refused("1E400"), Refused("&H"), Refused("&O8"), Refused(","), Refused("١٢")));
 
 }  // namespace
 }  // namespace tallimo
