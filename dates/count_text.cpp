@@ -39,14 +39,15 @@ CountText Refused() {
 
 namespace {
 
-// The text a count field shows: the display's, unless that holds a decimal
-// comma (a count of more than 15 digits, "1,1E+31"), which would end the
-// count when the field is read again; then the shortest exact digits, the
-// exponent moved past them: "11E+30".
+// The text a count field shows: the display's, unless that has an exponent
+// (a count of more than 15 digits). The display rounds to 15 digits and puts
+// a comma in "1,1E+31", which would end the count when the field is read
+// again; a count shows instead its shortest exact digits, the exponent moved
+// past them: "11E+30".
 std::string CountNormalText(double value) {
     std::string text = NumberToText(value);
-    if (text.find(',') == std::string::npos) {
-        return text;
+    if (text.find('E') == std::string::npos) {
+        return text;  // a whole number of 15 digits at most: exact
     }
     char buffer[64];
     const auto written =

@@ -26,8 +26,9 @@ struct CountText {
 // ("1,5" counts 1; "15E-1" counts 1 too: a count is whole), and its normal
 // text is that whole value without leading zeros or plus sign ("007" -> "7",
 // " 12 " -> "12", "&H1F" -> "31", "-0" -> "0"); a count of more than 15
-// digits keeps its exact digits before the exponent, without a comma, so that
-// the field reads it again as the same count ("11E30" -> "11E+30"). A number
+// digits shows its shortest exact digits before the exponent, without a
+// comma, so that the field reads it again as the same count ("11E30" ->
+// "11E+30"). A number
 // too large for a double is refused.
 CountText ReadCountText(std::string_view text);
 
