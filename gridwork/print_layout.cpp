@@ -123,12 +123,9 @@ std::vector<std::string> BreakComment(std::string_view comment, int limit,
     return lines;
 }
 
-ValueColumn PrintedValueColumn(std::span<const CalcLine> rows, PageArea page,
-                               const TextMeasurer& measurer) {
-    int widest = 0;
-    for (const CalcLine& row : rows) {
-        widest = std::max(widest, measurer.TextWidth(row.Value, false));
-    }
+namespace {
+
+ValueColumn ColumnForWidest(int widest, PageArea page) {
     const int widest_right =
         std::max(kValueRight, page.width - kPrintRightMargin - kCommentMinimumWidth - kColumnGap);
     ValueColumn column;
@@ -137,11 +134,29 @@ ValueColumn PrintedValueColumn(std::span<const CalcLine> rows, PageArea page,
     return column;
 }
 
+}  // namespace
+
+ValueColumn PrintedValueColumn(std::span<const CalcLine> rows, PageArea page,
+                               const TextMeasurer& measurer) {
+    int widest = 0;
+    for (const CalcLine& row : rows) {
+        widest = std::max(widest, measurer.TextWidth(row.Value, false));
+    }
+    return ColumnForWidest(widest, page);
+}
+
 std::vector<PrintedPage> LayOutPrintedGrid(std::span<const CalcLine> rows, PageArea page,
                                            const TextMeasurer& measurer) {
     const int line_height = measurer.LineHeight();
     const int last_top = page.height - (line_height + kPrintBottomMargin);
-    const ValueColumn values = PrintedValueColumn(rows, page, measurer);
+    // Each value measured once: for the column, then for its place.
+    std::vector<int> value_widths(rows.size());
+    int widest = 0;
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        value_widths[i] = measurer.TextWidth(rows[i].Value, false);
+        widest = std::max(widest, value_widths[i]);
+    }
+    const ValueColumn values = ColumnForWidest(widest, page);
     const int comment_left = values.right + kColumnGap;
     const int comment_limit = page.width - kPrintRightMargin - comment_left;
 
@@ -170,14 +185,16 @@ std::vector<PrintedPage> LayOutPrintedGrid(std::span<const CalcLine> rows, PageA
 
     std::vector<std::string> value_lines;
     std::vector<std::string> comment_lines;
-    for (const CalcLine& row : rows) {
+    for (std::size_t r = 0; r < rows.size(); ++r) {
+        const CalcLine& row = rows[r];
         const int top = next_line_top();
         place(kOperationRight - measurer.TextWidth(row.Operation, false), top, row.Operation,
               false);
         // A value wider than its column, even widened, goes on as many lines
         // as it needs, each right-aligned: never a digit lost.
         value_lines.clear();
-        if (measurer.TextWidth(row.Value, false) <= values.width) {
+        const bool value_fits = value_widths[r] <= values.width;
+        if (value_fits) {
             value_lines.push_back(row.Value);
         } else {
             value_lines = BreakWord(row.Value, values.width + 1, false, measurer);
@@ -191,7 +208,8 @@ std::vector<PrintedPage> LayOutPrintedGrid(std::span<const CalcLine> rows, PageA
             const int line_top = i == 0 ? top : next_line_top();
             if (i < value_lines.size()) {
                 const std::string& text = value_lines[i];
-                place(values.right - measurer.TextWidth(text, false), line_top, text, false);
+                const int width = value_fits ? value_widths[r] : measurer.TextWidth(text, false);
+                place(values.right - width, line_top, text, false);
             }
             if (i < comment_lines.size()) {
                 place(comment_left, line_top, comment_lines[i], true);
