@@ -1,6 +1,7 @@
 // A folder made read-only for the duration of a test, root included: root
 // ignores permissions, so for it the folder gets the immutable attribute
-// (chattr), which refuses every change to it.
+// (chattr), which refuses every change to it; where the file system has no
+// such attribute, Made() is false and the test says it is skipped.
 #pragma once
 
 #include <sys/stat.h>

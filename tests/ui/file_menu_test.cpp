@@ -189,7 +189,9 @@ TEST_F(FileMenu, FoldersWithoutPermissionAreNamedAsSuch) {
     answer = Path("lecture/") + name;
     {
         ReadOnlyFolder read_only(locked);
-        ASSERT_TRUE(read_only.Made());
+        if (!read_only.Made()) {
+            GTEST_SKIP() << "this file system cannot make a folder read-only for root";
+        }
         Save();
     }
     ASSERT_EQ(host.dialogs.messages.size(), 1u);

@@ -399,7 +399,9 @@ TEST_F(Keeping, AReadOnlyFolderIsSaidOnceAndKeepingResumes) {
     ASSERT_TRUE(keeper->FlushNow());
     {
         testing::ReadOnlyFolder read_only(folder_.string());
-        ASSERT_TRUE(read_only.Made());
+        if (!read_only.Made()) {
+            GTEST_SKIP() << "this file system cannot make a folder read-only for root";
+        }
         for (int i = 2; i <= 4; ++i) {
             Change(Tape(i), *keeper);
             EXPECT_FALSE(keeper->FlushNow());
