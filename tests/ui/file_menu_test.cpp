@@ -179,14 +179,20 @@ TEST_F(FileMenu, FailedSaveKeepsTheOldFileAndTheCaption) {
 
 // A folder that cannot be written, and one that cannot be read, each get
 // their own message; a long name is shortened in its middle.
-TEST_F(FileMenu, FoldersWithoutPermissionAreNamedAsSuch) {
-    Keys({KeyId::Chiffre3, KeyId::Operateur0, KeyId::Chiffre4, KeyId::Egal});
-    ASSERT_TRUE(QDir(folder.path()).mkdir("lecture"));
+class FolderPermissions : public FileMenu {
+  protected:
+    void SetUp() override {
+        Keys({KeyId::Chiffre3, KeyId::Operateur0, KeyId::Chiffre4, KeyId::Egal});
+        ASSERT_TRUE(QDir(folder.path()).mkdir("lecture"));
+        answer =
+            Path("lecture/") + QStringLiteral("releve-") + QString(70, QLatin1Char('x')) + ".dat";
+    }
     const std::string locked = Path("lecture").toStdString();
-    const QString name = QStringLiteral("releve-") + QString(70, QLatin1Char('x')) + ".dat";
     const std::string shown =
         "releve-" + std::string(23, 'x') + "…" + std::string(25, 'x') + ".dat";
-    answer = Path("lecture/") + name;
+};
+
+TEST_F(FolderPermissions, AFolderThatCannotBeWritten) {
     {
         ReadOnlyFolder read_only(locked);
         if (!read_only.Made()) {
@@ -201,9 +207,11 @@ TEST_F(FileMenu, FoldersWithoutPermissionAreNamedAsSuch) {
                   "d'écrire dans son dossier, ou il est en lecture seule.");
     EXPECT_EQ(window.windowTitle(), "Tallimo");
     EXPECT_TRUE(QDir(Path("lecture")).isEmpty()) << "no temporary file left";
+}
 
+TEST_F(FolderPermissions, AFolderThatCannotBeRead) {
     if (::geteuid() == 0) {
-        GTEST_SKIP() << "root reads every folder: the read refusal is not checked";
+        GTEST_SKIP() << "root reads every folder";
     }
     Save();
     ASSERT_EQ(::chmod(locked.c_str(), 0), 0);
