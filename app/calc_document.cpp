@@ -74,13 +74,14 @@ bool CalcDocument::OpenPath(const QString& path, Naming naming) {
     }
     ParsedFile file = LoadCalculationFile(QFile::encodeName(path).toStdString());
     if (file.error != FileError::None) {
-        host_.ShowMessage(FileErrorMessage(file.error));
+        host_.ShowMessage(FileErrorMessage(file.error, QFile::encodeName(path).toStdString()));
         return false;
     }
     history_.Record(Now());
     grid_.Reset(std::move(file.lines));
     engine_.ContinueFromLastLine(ComputedLastValue(grid_));
     file_title_ = naming == Naming::FromFile ? info.fileName() : QString();
+    saved_revision_ = naming == Naming::FromFile ? grid_.Revision() : kNeverSaved;
     emit Changed();
     return true;
 }
@@ -107,10 +108,12 @@ void CalcDocument::Save(QWidget* owner) {
     const FileError error = SaveCalculationFile(QFile::encodeName(dialog.FileName).toStdString(),
                                                 grid_.RecordedLines());
     if (error != FileError::None) {
-        host_.ShowMessage(FileErrorMessage(error));
+        host_.ShowMessage(
+            FileErrorMessage(error, QFile::encodeName(dialog.FileName).toStdString()));
         return;
     }
     file_title_ = dialog.FileTitle();
+    saved_revision_ = grid_.Revision();
     emit Changed();
 }
 
@@ -128,27 +131,34 @@ void CalcDocument::Export(QWidget* owner) {
     if (!dialog.ShowSave()) {
         return;
     }
-    if (!ExportCsv(QFile::encodeName(dialog.FileName).toStdString(), grid_.RecordedLines())) {
-        host_.ShowMessage(FileErrorMessage(FileError::WriteFailed));
+    const std::string path = QFile::encodeName(dialog.FileName).toStdString();
+    if (const FileError error = ExportCsv(path, grid_.RecordedLines()); error != FileError::None) {
+        host_.ShowMessage(FileErrorMessage(error, path));
     }
 }
 
 void CalcDocument::SetTapeKeeper(TapeKeeper* keeper) {
     keeper_ = keeper;
     kept_revision_ = grid_.Revision();
+    if (keeper != nullptr) {
+        keeper->SetSavedCheck([this] { return Saved(); });
+        // Said after the change that showed it, never in its midst.
+        const auto say = [this](const QString& text) { host_.ShowMessage(text.toStdString()); };
+        connect(keeper, &TapeKeeper::KeepingFailed, this, say, Qt::QueuedConnection);
+        connect(keeper, &TapeKeeper::KeepingResumed, this, say, Qt::QueuedConnection);
+    }
 }
 
 void CalcDocument::ReopenKept() {
     if (keeper_ == nullptr) {
         return;
     }
-    const QString path = keeper_->StatePath();
-    if (!QFileInfo::exists(path)) {
-        host_.ShowMessage(kNoKeptGrid);
-        return;
-    }
     // Untitled, so that "Enregistrer" never writes into the state folder.
-    OpenPath(path, Naming::Untitled);
+    const QString message = keeper_->ReopenNewest(
+        [this](const QString& path) { return OpenPath(path, Naming::Untitled); });
+    if (!message.isEmpty()) {
+        host_.ShowMessage(message.toStdString());
+    }
 }
 
 int CalcDocument::RemoveCancelled() {

@@ -65,6 +65,8 @@ class CalcDocument : public QObject {
     // progress or when the grid is empty; otherwise the file dialog, then the
     // grid written whole or, on failure, the old file left as it was.
     void Save(QWidget* owner);
+    // Whether the grid is as it was last saved or opened from a file.
+    bool Saved() const { return grid_.Revision() == saved_revision_; }
 
     // "Exporter pour un tableur…": the file dialog, then the grid as CSV.
     void Export(QWidget* owner);
@@ -121,6 +123,8 @@ class CalcDocument : public QObject {
     LineEditor editor_;
     QString file_title_;  // empty until a file is opened or saved
     QString last_folder_;
+    static constexpr std::uint64_t kNeverSaved = ~std::uint64_t{0};
+    std::uint64_t saved_revision_ = kNeverSaved;
     GridHistory history_;
     std::optional<TapeState> edit_before_;
     TapeKeeper* keeper_ = nullptr;

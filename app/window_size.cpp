@@ -1,10 +1,10 @@
 #include "app/window_size.h"
 
-#include <QString>
 #include <algorithm>
 #include <string_view>
 
 #include "appearance/settings_store.h"
+#include "appearance/stored_integer.h"
 
 namespace tallimo {
 
@@ -20,9 +20,8 @@ constexpr std::string_view kHeightKey = "Hauteur";
 QSize KeptWindowSize(const SettingsStore& settings) {
     const auto read = [&settings](std::string_view key) {
         const std::optional<std::string> text = settings.Read(kWindowGroup, key);
-        bool ok = false;
-        const int value = text ? QString::fromStdString(*text).toInt(&ok) : 0;
-        return ok ? std::clamp(value, 0, 20000) : 0;
+        const std::optional<int> value = text ? ReadStoredInteger(*text) : std::nullopt;
+        return value ? std::clamp(*value, 0, 20000) : 0;
     };
     return {read(kWidthKey), read(kHeightKey)};
 }

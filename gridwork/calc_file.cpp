@@ -1,8 +1,10 @@
 #include "gridwork/calc_file.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <new>
 #include <optional>
+#include <vector>
 
 #include "gridwork/file_io.h"
 #include "gridwork/windows1252.h"
@@ -137,19 +139,75 @@ ParsedFile Failure(FileError error) {
 
 }  // namespace
 
-std::string_view FileErrorMessage(FileError error) {
+std::string DisplayedFileName(std::string_view path) {
+    constexpr std::size_t kLongest = 60;  // characters
+    while (path.size() > 1 && path.back() == '/') {
+        path.remove_suffix(1);
+    }
+    if (const std::size_t slash = path.rfind('/'); slash != std::string_view::npos) {
+        path.remove_prefix(slash + 1);
+    }
+    std::vector<std::size_t> starts;  // where each UTF-8 character starts
+    for (std::size_t i = 0; i < path.size(); ++i) {
+        if ((static_cast<unsigned char>(path[i]) & 0xC0) != 0x80) {
+            starts.push_back(i);
+        }
+    }
+    if (starts.size() <= kLongest) {
+        return std::string(path);
+    }
+    const std::size_t head = starts[kLongest / 2];
+    const std::size_t tail = starts[starts.size() - (kLongest / 2 - 1)];
+    return std::string(path.substr(0, head)) + "…" + std::string(path.substr(tail));
+}
+
+std::string FileErrorMessage(FileError error, std::string_view path) {
+    const std::string name = "« " + DisplayedFileName(path) + " »";
     switch (error) {
         case FileError::None:
             return {};
         case FileError::WrongFormat:
-            return "Format de fichier erroné.";
+            return "Format de fichier erroné.\r\n" + name + " n'est pas un fichier de calculs.";
         case FileError::OpenFailed:
         case FileError::ReadFailed:
-            return "Une erreur s'est produite lors de l'ouverture du fichier.";
+            return "Une erreur s'est produite lors de l'ouverture du fichier.\r\nFichier : " + name;
         case FileError::WriteFailed:
-            return "Une erreur s'est produite lors de la sauvegarde.";
+            return "Une erreur s'est produite lors de la sauvegarde.\r\nFichier : " + name;
+        case FileError::NotFound:
+            return "Le fichier " + name + " est introuvable.\r\nIl a peut-être été déplacé, " +
+                   "renommé ou supprimé, ou son dossier n'existe plus.";
+        case FileError::ReadDenied:
+            return "Le fichier " + name + " ne peut pas être ouvert :\r\nvous n'avez pas " +
+                   "la permission de le lire ou d'ouvrir son dossier.";
+        case FileError::WriteDenied:
+            return "Le fichier " + name + " ne peut pas être enregistré :\r\nvous n'avez pas " +
+                   "la permission d'écrire dans son dossier, ou il est en lecture seule.";
     }
     return {};
+}
+
+FileError OpenError(int error_number) {
+    switch (error_number) {
+        case ENOENT:
+        case ENOTDIR:
+            return FileError::NotFound;
+        case EACCES:
+        case EPERM:
+            return FileError::ReadDenied;
+        default:
+            return FileError::OpenFailed;
+    }
+}
+
+FileError WriteError(int error_number) {
+    switch (error_number) {
+        case EACCES:
+        case EPERM:
+        case EROFS:
+            return FileError::WriteDenied;
+        default:
+            return FileError::WriteFailed;
+    }
 }
 
 std::string StorableText(std::string_view text) {
@@ -269,7 +327,7 @@ ParsedFile ParseCalculationFile(std::string_view bytes) {
 ParsedFile LoadCalculationFile(const std::string& path) {
     const FileRead read = ReadWholeFile(path);
     if (read.status != ReadStatus::Ok) {
-        return Failure(read.status == ReadStatus::OpenFailed ? FileError::OpenFailed
+        return Failure(read.status == ReadStatus::OpenFailed ? OpenError(read.error_number)
                                                              : FileError::ReadFailed);
     }
     try {
@@ -281,8 +339,12 @@ ParsedFile LoadCalculationFile(const std::string& path) {
 
 FileError SaveCalculationFile(const std::string& path, std::span<const CalcLine> lines) {
     const std::string bytes = WriteCalculationFile(lines);
-    if (bytes.empty() || !ReplaceFileAtomically(path, bytes)) {
+    if (bytes.empty()) {
         return FileError::WriteFailed;
+    }
+    int error_number = 0;
+    if (!ReplaceFileAtomically(path, bytes, &error_number)) {
+        return WriteError(error_number);
     }
     return FileError::None;
 }

@@ -29,10 +29,23 @@ enum class FileError {
     WrongFormat,  // the first record is not the header: not a calculation file
     ReadFailed,   // a calculation file, but unreadable or malformed
     WriteFailed,  // saving failed; the old file, if any, is untouched
+    NotFound,     // no such file, or no such folder on its way
+    ReadDenied,   // no permission to read the file or to enter its folder
+    WriteDenied,  // no permission to write in the folder, or it is read-only
 };
 
-// The message the user is shown; empty for None.
-std::string_view FileErrorMessage(FileError error);
+// The file's name as messages give it: the last part of its path, its middle
+// left out ("…") when it is longer than 60 characters.
+std::string DisplayedFileName(std::string_view path);
+
+// The message the user is shown about the file at `path`, which it names;
+// empty for None. The messages of a wrong format, a read failure and a write
+// failure begin with the program's long-standing sentences.
+std::string FileErrorMessage(FileError error, std::string_view path);
+
+// The error of a file that could not be opened, or written, with this errno.
+FileError OpenError(int error_number);
+FileError WriteError(int error_number);
 
 // The text a field becomes once written and read back: '"' becomes '”' (the
 // format has no escape for it), every line break (CR LF, lone CR, lone LF)

@@ -11,12 +11,18 @@
 // spreadsheet keeps inside a cell. A cancellation line keeps its value
 // "Annulation", a text a spreadsheet leaves out of its sums, as the grid and
 // the printout show it.
+//
+// No text cell can be taken for a formula: one that starts with =, +, -, @, a
+// tab or a line break (a comment, the operation "=", a value that is not a
+// number) is written behind an apostrophe, the spreadsheets' mark of a text.
+// The numbers of Valeur and Décimales are written as they are.
 #pragma once
 
 #include <span>
 #include <string>
 
 #include "grid/calc_line.h"
+#include "gridwork/calc_file.h"
 
 namespace tallimo {
 
@@ -26,7 +32,8 @@ namespace tallimo {
 std::string GridToCsv(std::span<const CalcLine> lines);
 
 // Writes GridToCsv(lines) with ReplaceFileAtomically: on failure the file, if
-// any, is left as it was. False on failure.
-bool ExportCsv(const std::string& path, std::span<const CalcLine> lines);
+// any, is left as it was, and the error says why (WriteDenied or
+// WriteFailed).
+FileError ExportCsv(const std::string& path, std::span<const CalcLine> lines);
 
 }  // namespace tallimo

@@ -74,12 +74,12 @@ void SyncFolderOf(const std::string& target) {
 FileRead ReadWholeFile(const std::string& path) {
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) {
-        return {ReadStatus::OpenFailed, {}};
+        return {ReadStatus::OpenFailed, {}, errno};
     }
     struct stat st {};
     if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
         ::close(fd);
-        return {ReadStatus::OpenFailed, {}};
+        return {ReadStatus::OpenFailed, {}, S_ISDIR(st.st_mode) ? EISDIR : 0};
     }
     std::string bytes;
     bool read_all = true;
@@ -107,13 +107,17 @@ FileRead ReadWholeFile(const std::string& path) {
     }
     ::close(fd);
     if (!read_all) {
-        return {ReadStatus::ReadFailed, {}};
+        return {ReadStatus::ReadFailed, {}, 0};
     }
-    return {ReadStatus::Ok, std::move(bytes)};
+    return {ReadStatus::Ok, std::move(bytes), 0};
 }
 
-bool ReplaceFileAtomically(const std::string& path, std::string_view bytes) {
+bool ReplaceFileAtomically(const std::string& path, std::string_view bytes, int* error_number) {
+    int ignored = 0;
+    int& failure = error_number != nullptr ? *error_number : ignored;
+    failure = 0;
     if (path.empty()) {
+        failure = ENOENT;
         return false;
     }
     const std::string target = SaveTarget(path);
@@ -124,10 +128,12 @@ bool ReplaceFileAtomically(const std::string& path, std::string_view bytes) {
         temporary = TemporaryName(target, attempt);
         fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd < 0 && errno != EEXIST) {
+            failure = errno;
             return false;
         }
     }
     if (fd < 0) {
+        failure = EEXIST;
         return false;
     }
 
@@ -136,9 +142,19 @@ bool ReplaceFileAtomically(const std::string& path, std::string_view bytes) {
         // Not worth failing the save over: the content is what matters.
         (void)::fchmod(fd, old.st_mode & 07777);
     }
-    const bool written = WriteAll(fd, bytes) && ::fsync(fd) == 0;
+    bool written = WriteAll(fd, bytes) && ::fsync(fd) == 0;
+    if (!written) {
+        failure = errno;
+    }
     const bool closed = ::close(fd) == 0;
-    if (!written || !closed || ::rename(temporary.c_str(), target.c_str()) != 0) {
+    if (written && !closed) {
+        failure = errno;
+    }
+    if (written && closed && ::rename(temporary.c_str(), target.c_str()) != 0) {
+        failure = errno;
+        written = false;
+    }
+    if (!written || !closed) {
         ::unlink(temporary.c_str());
         return false;
     }

@@ -48,7 +48,7 @@ class CsvExport : public ::testing::Test {
     // Exports the lines and has Python read them back, field by field.
     Rows ExportAndRead(const std::vector<CalcLine>& lines) {
         const std::string path = (folder_ / "grille.csv").string();
-        EXPECT_TRUE(ExportCsv(path, lines));
+        EXPECT_EQ(ExportCsv(path, lines), FileError::None);
         const std::string command = std::string(TALLIMO_PYTHON3) +
                                     " '" TALLIMO_SOURCE_DIR "/tests/gridwork/read_csv.py' '" +
                                     path + "'";
@@ -94,11 +94,13 @@ TEST_F(CsvExport, EveryFieldReadsBackAsTheGridShowsIt) {
     // clang-format off
     const std::vector<RoundTrip> cases = {
         {"first operand", {"", "3", "", "", kOp}, {"", "3", "", ""}},
-        {"decimal comma", {"+", "-0,5", "", "", kOp}, {"+", "-0,5", "", ""}},
+        {"decimal comma", {"+", "-0,5", "", "", kOp}, {"'+", "-0,5", "", ""}},
         {"exponent", {"x", "1E+20", "", "", kOp}, {"x", "1E+20", "", ""}},
-        {"result", {"=", "0,333333333333333", "", "", LineKind::Result},
-         {"=", "0,333333333333333", "", ""}},
-        {"decimals", {"Décimal", "3,14", "", "2", LineKind::Function},
+        {"result",
+         {"=", "0,333333333333333", "", "", LineKind::Result},
+         {"'=", "0,333333333333333", "", ""}},
+        {"decimals",
+         {"Décimal", "3,14", "", "2", LineKind::Function},
          {"Décimal", "3,14", "2", ""}},
         {"cancellation", {"", kCancellationText, "", "", LineKind::Cancellation},
          {"", "Annulation", "", ""}},
@@ -124,6 +126,42 @@ TEST_F(CsvExport, EveryFieldReadsBackAsTheGridShowsIt) {
     }
 }
 
+// A received file can put anything in any field: whatever a spreadsheet would
+// run as a formula comes back behind an apostrophe, and numbers stay numbers.
+TEST_F(CsvExport, NoTextCellOpensAFormula) {
+    const std::string pad = kCommentPadding;
+    const auto comment = [&](std::string text) {
+        return CalcLine{"", "1", pad + text, "", LineKind::Operation};
+    };
+    const std::vector<RoundTrip> cases = {
+        {"hyperlink",
+         comment("=HYPERLINK(\"https://exemple.fr\";\"Cliquez\")"),
+         {"", "1", "", "'=HYPERLINK(\"https://exemple.fr\";\"Cliquez\")"}},
+        {"plus", comment("+1+cmd|' /C calc'!A0"), {"", "1", "", "'+1+cmd|' /C calc'!A0"}},
+        {"minus", comment("-2+3"), {"", "1", "", "'-2+3"}},
+        {"at", comment("@SOMME(A1:A9)"), {"", "1", "", "'@SOMME(A1:A9)"}},
+        {"blank before", comment("\t\r\n=1+1"), {"", "1", "", "'=1+1"}},
+        {"formula later", comment("total = 3"), {"", "1", "", "total = 3"}},
+        {"operations", {"-", "2", "", "", LineKind::Operation}, {"'-", "2", "", ""}},
+        {"numbers",
+         {"x", "-1,07150860718627E+301", "", "12", LineKind::Operation},
+         {"x", "-1,07150860718627E+301", "12", ""}},
+        {"small exponent", {"/", "-1E-20", "", "", LineKind::Operation}, {"/", "-1E-20", "", ""}},
+        {"value formula", {"", "=1+1", "", "@A1", LineKind::Operation}, {"", "'=1+1", "'@A1", ""}},
+        {"value signs", {"", "-", "", "+2", LineKind::Operation}, {"", "'-", "'+2", ""}},
+        {"value tab", {"", "\t3", "", "", LineKind::Operation}, {"", "'\t3", "", ""}},
+    };
+    std::vector<CalcLine> lines;
+    for (const RoundTrip& c : cases) {
+        lines.push_back(c.line);
+    }
+    const Rows rows = ExportAndRead(lines);
+    ASSERT_EQ(rows.size(), cases.size() + 1);
+    for (std::size_t i = 0; i < cases.size(); ++i) {
+        EXPECT_EQ(rows[i + 1], cases[i].row) << cases[i].name;
+    }
+}
+
 TEST_F(CsvExport, AnEmptyGridIsTheHeaderAlone) {
     EXPECT_EQ(ExportAndRead({}), Rows{kHeader});
 }
@@ -134,18 +172,20 @@ TEST(CsvText, StartsWithTheMarkAndEndsEveryRowWithCrLf) {
                                          {"=", "3", "", "", LineKind::Result}};
     const std::string csv = GridToCsv(lines);
     ASSERT_TRUE(csv.starts_with("\xEF\xBB\xBF"));
-    EXPECT_EQ(csv.substr(3), "Opération;Valeur;Décimales;Commentaire\r\n;3;;\"a\nb\"\r\n=;3;;\r\n");
+    EXPECT_EQ(csv.substr(3),
+              "Opération;Valeur;Décimales;Commentaire\r\n;3;;\"a\nb\"\r\n'=;3;;\r\n");
 }
 
 TEST_F(CsvExport, AFailedExportLeavesWhatWasThereAndNoTemporary) {
     // A folder where the file should go: the rename over it fails.
     const fs::path path = folder_ / "grille.csv";
     fs::create_directory(path);
-    EXPECT_FALSE(
-        ExportCsv(path.string(), std::vector<CalcLine>{{"", "1", "", "", LineKind::Operation}}));
+    EXPECT_EQ(
+        ExportCsv(path.string(), std::vector<CalcLine>{{"", "1", "", "", LineKind::Operation}}),
+        FileError::WriteFailed);
     EXPECT_TRUE(fs::is_directory(path));
     EXPECT_EQ(std::distance(fs::directory_iterator(folder_), fs::directory_iterator()), 1);
-    EXPECT_FALSE(ExportCsv((folder_ / "absent" / "grille.csv").string(), {}));
+    EXPECT_EQ(ExportCsv((folder_ / "absent" / "grille.csv").string(), {}), FileError::WriteFailed);
 }
 
 }  // namespace

@@ -60,7 +60,8 @@ constexpr PageArea kA4{11906, 16838};
 // Three lines fit: tops 567, 817 and 1067, the last top allowed being
 // 2000 - (250 + 567) = 1183.
 constexpr PageArea kLow{11906, 2000};
-// Comments wrap within 5664 - 4164 = 1500 twips: nine bold characters.
+// Comments wrap within 5664 - 4164 = 1500 twips: nine bold characters. The
+// value column cannot widen there.
 constexpr PageArea kNarrow{5664, 16838};
 
 INSTANTIATE_TEST_SUITE_P(
@@ -71,12 +72,19 @@ INSTANTIATE_TEST_SUITE_P(
                    kA4,
                    "3437,567 3 | 777,817 Log n | 3137,817 12,5 | 1177,1067 = | 2937,1067 1,0163"
                    " | 1177,1317 x"},
-        LayoutCase{"a_value_wider_than_2200_prints_as_hashes",
-                   {Line("", "1234567890123456789012"), Line("+", "12345678901234567890123"),
+        LayoutCase{"a_value_wider_than_2200_widens_its_column_and_moves_the_comments",
+                   {Line("", "1234567890123456789012", "a"), Line("+", "12345678901234567890123"),
                     Line("", "Annulation")},
                    kA4,
-                   "1337,567 1234567890123456789012 | 1177,817 + | 2437,817 ########### | "
-                   "2537,1067 Annulation"},
+                   "1437,567 1234567890123456789012 | 3697,567 *a | 1177,817 + | "
+                   "1337,817 12345678901234567890123 | 2637,1067 Annulation"},
+        // On 12 cm paper the column cannot widen: the value goes on below,
+        // beside its comment's lines.
+        LayoutCase{"a_value_too_wide_for_the_page_goes_on_below",
+                   {Line("+", "12345678901234567890123", "un deux trois"), Line("=", "1")},
+                   kNarrow,
+                   "1177,567 + | 1337,567 1234567890123456789012 | 3597,567 *un deux | "
+                   "3437,817 3 | 3597,817 *trois | 1177,1067 = | 3437,1067 1"},
         LayoutCase{"comment_in_bold_on_its_line_then_below",
                    {Line("", "3", "note"), Line("+", "4", "un\r\ndeux"), Line("=", "7")},
                    kA4,
@@ -132,10 +140,11 @@ INSTANTIATE_TEST_SUITE_P(
         BreakCase{"a_line_at_the_limit_is_too_wide", "abcde fghi jk", {"abcde", "fghi jk"}},
         BreakCase{
             "double_spaces_collapse_when_wrapping", "abcd  efgh  ijkl", {"abcd efgh", "ijkl"}},
-        BreakCase{"word_too_long_drops_the_rest_of_its_paragraph",
+        BreakCase{"a_word_too_long_is_cut_and_its_paragraph_goes_on",
                   "ab abcdefghijk cd\r\nfin",
-                  {"ab", "####", "fin"}},
-        BreakCase{"lone_long_word", "abcdefghijklmno", {"####"}},
+                  {"ab", "abcdefghi", "jk cd", "fin"}},
+        BreakCase{"lone_long_word", "abcdefghijklmnopqrstu", {"abcdefghi", "jklmnopqr", "stu"}},
+        BreakCase{"cut_between_characters", "éééééééééééé", {"ééééééééé", "ééé"}},
         BreakCase{"line_breaks_kept_empty_lines_too",
                   "un\r\ndeux\r\n\r\ntrois",
                   {"un", "deux", "", "trois"}}),

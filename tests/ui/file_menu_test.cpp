@@ -11,10 +11,15 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "read_only_folder.h"
 #include "window_fixture.h"
 
 namespace tallimo::testing {
 namespace {
+
+constexpr char kAbsentMessage[] =
+    "Le fichier « absent.dat » est introuvable.\r\nIl a peut-être été déplacé, renommé ou "
+    "supprimé, ou son dossier n'existe plus.";
 
 class FileMenu : public WindowTest {
   protected:
@@ -102,8 +107,10 @@ TEST_F(FileMenu, BadFilesLeaveEverythingAsItWas) {
         EXPECT_EQ(window.windowTitle(), "Tallimo - avant.dat") << name;
     }
     const std::vector<std::string> expected = {
-        "Format de fichier erroné.", "Une erreur s'est produite lors de l'ouverture du fichier.",
-        "Une erreur s'est produite lors de l'ouverture du fichier."};
+        "Format de fichier erroné.\r\n« autre.dat » n'est pas un fichier de calculs.",
+        "Une erreur s'est produite lors de l'ouverture du fichier.\r\nFichier : « abime.dat »",
+        "Une erreur s'est produite lors de l'ouverture du fichier.\r\nFichier : « fin.dat »",
+        kAbsentMessage};
     EXPECT_EQ(host.dialogs.messages, expected);
 }
 
@@ -115,9 +122,7 @@ TEST_F(FileMenu, AFileNamedAtStartOpensWithoutADialogAndShowsItsEnd) {
     }
     WriteFile("long.dat", bytes);
     window.OpenFile(Path("absent.dat"));
-    EXPECT_EQ(
-        host.dialogs.messages,
-        std::vector<std::string>{"Une erreur s'est produite lors de l'ouverture du fichier."});
+    EXPECT_EQ(host.dialogs.messages, std::vector<std::string>{kAbsentMessage});
     EXPECT_EQ(window.windowTitle(), "Tallimo");
     window.OpenFile(Path("long.dat"));
     EXPECT_TRUE(host.file_requests.empty());
@@ -154,11 +159,58 @@ TEST_F(FileMenu, FailedSaveKeepsTheOldFileAndTheCaption) {
     answer = Path("absent/calcul.dat");
     Save();
     ASSERT_EQ(host.dialogs.messages.size(), 1u);
-    EXPECT_EQ(host.dialogs.messages[0], "Une erreur s'est produite lors de la sauvegarde.");
+    EXPECT_EQ(host.dialogs.messages[0],
+              "Une erreur s'est produite lors de la sauvegarde.\r\nFichier : « calcul.dat »");
     EXPECT_EQ(window.windowTitle(), "Tallimo");
     answer.clear();  // cancelled: nothing at all
     Save();
     EXPECT_EQ(host.dialogs.messages.size(), 1u);
+}
+
+// A folder that cannot be written, and one that cannot be read, each get
+// their own message; a long name is shortened in its middle.
+class FolderPermissions : public FileMenu {
+  protected:
+    void SetUp() override {
+        Keys({KeyId::Chiffre3, KeyId::Operateur0, KeyId::Chiffre4, KeyId::Egal});
+        ASSERT_TRUE(QDir(folder.path()).mkdir("lecture"));
+        answer =
+            Path("lecture/") + QStringLiteral("releve-") + QString(70, QLatin1Char('x')) + ".dat";
+    }
+    const std::string locked = Path("lecture").toStdString();
+    const std::string shown =
+        "releve-" + std::string(23, 'x') + "…" + std::string(25, 'x') + ".dat";
+};
+
+TEST_F(FolderPermissions, AFolderThatCannotBeWritten) {
+    {
+        ReadOnlyFolder read_only(locked);
+        if (!read_only.Made()) {
+            GTEST_SKIP() << "this file system cannot make a folder read-only for root";
+        }
+        Save();
+    }
+    ASSERT_EQ(host.dialogs.messages.size(), 1u);
+    EXPECT_EQ(host.dialogs.messages[0],
+              "Le fichier « " + shown +
+                  " » ne peut pas être enregistré :\r\nvous n'avez pas la permission "
+                  "d'écrire dans son dossier, ou il est en lecture seule.");
+    EXPECT_EQ(window.windowTitle(), "Tallimo");
+    EXPECT_TRUE(QDir(Path("lecture")).isEmpty()) << "no temporary file left";
+}
+
+TEST_F(FolderPermissions, AFolderThatCannotBeRead) {
+    if (::geteuid() == 0) {
+        GTEST_SKIP() << "root reads every folder";
+    }
+    Save();
+    ASSERT_EQ(::chmod(locked.c_str(), 0), 0);
+    Open(window);
+    ::chmod(locked.c_str(), 0755);
+    EXPECT_EQ(host.dialogs.messages.back(),
+              "Le fichier « " + shown +
+                  " » ne peut pas être ouvert :\r\nvous n'avez pas la permission de le lire ou "
+                  "d'ouvrir son dossier.");
 }
 
 TEST_F(FileMenu, BlankGridStartsAgain) {

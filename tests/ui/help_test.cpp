@@ -259,9 +259,11 @@ TEST(HelpMessages, EveryMessageOfTheProgramIsExplained) {
           EvalError::LogOfNonPositive, EvalError::LogBaseOne, EvalError::Overflow}) {
         messages.emplace_back(EvalErrorMessage(error));
     }
-    for (const FileError error : {FileError::OpenFailed, FileError::WrongFormat,
-                                  FileError::ReadFailed, FileError::WriteFailed}) {
-        messages.emplace_back(FileErrorMessage(error));
+    for (const FileError error :
+         {FileError::OpenFailed, FileError::WrongFormat, FileError::ReadFailed,
+          FileError::WriteFailed, FileError::NotFound, FileError::ReadDenied,
+          FileError::WriteDenied}) {
+        messages.push_back(FileErrorMessage(error, "/un/dossier/nom.dat"));
     }
     for (int code = -1; code <= 32; ++code) {
         messages.emplace_back(ShellErrorMessage(code));

@@ -91,7 +91,7 @@ TEST_F(WindowServices, ExportWritesTheRecordedLinesForASpreadsheet) {
     EXPECT_EQ(file.readAll(),
               "\xEF\xBB\xBFOp\xC3\xA9ration;Valeur;D\xC3\xA9"
               "cimales;Commentaire\r\n"
-              ";1,5;;\r\n+;2;;\r\n=;3,5;;\r\n");
+              ";1,5;;\r\n'+;2;;\r\n'=;3,5;;\r\n");
 
     // A folder that cannot be written: the message, and no file claimed.
     const QString nowhere = folder.filePath("absent/tableur.csv");
@@ -99,7 +99,8 @@ TEST_F(WindowServices, ExportWritesTheRecordedLinesForASpreadsheet) {
         return Host::ChosenFiles{{nowhere}, 0};
     };
     window.Run(MenuCommand::ExportForSpreadsheet);
-    EXPECT_EQ(host.dialogs.messages.back(), "Une erreur s'est produite lors de la sauvegarde.");
+    EXPECT_EQ(host.dialogs.messages.back(),
+              "Une erreur s'est produite lors de la sauvegarde.\r\nFichier : « tableur.csv »");
 }
 
 TEST_F(WindowServices, TheLastGridKeptReopensUntitled) {
@@ -111,8 +112,9 @@ TEST_F(WindowServices, TheLastGridKeptReopensUntitled) {
         window.SetTapeKeeper(&keeper);
         window.Run(MenuCommand::ReopenLastGrid);
         EXPECT_EQ(host.dialogs.messages.back(),
-                  "Aucune grille n'a encore été conservée.\r\nLa grille est conservée dès qu'une "
-                  "ligne est enregistrée.");
+                  "Aucune grille conservée n'est à rouvrir.\r\nUne grille est gardée quand sa "
+                  "fenêtre s'est arrêtée brutalement, ou a été fermée sans que la grille soit "
+                  "enregistrée ; une grille rouverte n'est plus proposée.");
         window.SetTapeKeeper(nullptr);
     }
     // The previous run's grid, as a crash would leave it.
@@ -137,6 +139,34 @@ TEST_F(WindowServices, TheLastGridKeptReopensUntitled) {
     ASSERT_TRUE(current.open(QIODevice::ReadOnly));
     const QByteArray kept = current.readAll();
     EXPECT_TRUE(kept.contains("0,\"+\",\"1\",\"\",\"\"\r\n")) << kept.toStdString();
+    window.SetTapeKeeper(nullptr);
+}
+
+// A tape that cannot be kept is said once in the window, after the key
+// that showed it.
+TEST_F(WindowServices, ATapeThatCannotBeKeptIsSaidOnce) {
+    Write(folder.filePath("fichier"), "x");
+    TapeKeeper::Options options;
+    options.state_folder = folder.filePath("fichier/tallimo");
+    options.interval = std::chrono::milliseconds(0);
+    FrmCalc window(host);
+    TapeKeeper keeper(
+        [&window] {
+            const auto lines = window.Grid().RecordedLines();
+            return std::vector<CalcLine>(lines.begin(), lines.end());
+        },
+        options);
+    window.SetTapeKeeper(&keeper);
+    for (int i = 0; i < 3; ++i) {
+        Type(window, {KeyId::Chiffre3, KeyId::Operateur0, KeyId::Chiffre4, KeyId::Egal});
+        keeper.FlushNow();
+        QCoreApplication::processEvents();
+    }
+    ASSERT_EQ(host.dialogs.messages.size(), 1u);
+    EXPECT_TRUE(host.dialogs.messages[0].starts_with(
+        "La grille de cette fenêtre ne peut pas être conservée dans le dossier « " +
+        options.state_folder.toStdString() + " »"))
+        << host.dialogs.messages[0];
     window.SetTapeKeeper(nullptr);
 }
 
