@@ -29,9 +29,6 @@ inline constexpr std::string_view kNothingToSave =
     "La grille de calculs est vide.\r\nAucune donnée à enregistrer.";
 inline constexpr std::string_view kNothingToExport =
     "La grille de calculs est vide.\r\nAucune donnée à exporter.";
-inline constexpr std::string_view kNoKeptGrid =
-    "Aucune grille n'a encore été conservée.\r\nLa grille est conservée dès qu'une ligne est "
-    "enregistrée.";
 
 class CalcDocument : public QObject {
     Q_OBJECT

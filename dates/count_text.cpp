@@ -1,5 +1,6 @@
 #include "dates/count_text.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -34,12 +35,31 @@ CountText Refused() {
 }
 
 // A whole count as plain decimal digits, however long: never an exponent,
-// which the field would read back only up to its comma.
+// which the field would read back only up to its comma. The digits are the
+// fewest that give back the count, the zeros after them stand for its size:
+// 2^128 is "340282366920938500000000000000000000000", not the binary value's
+// every digit.
 std::string PlainWholeText(double value) {
-    std::array<char, std::numeric_limits<double>::max_exponent10 + 3> buffer{};
-    const auto [end, error] = std::to_chars(buffer.data(), buffer.data() + buffer.size(),
-                                            value == 0 ? 0.0 : value, std::chars_format::fixed);
-    return error == std::errc() ? std::string(buffer.data(), end) : std::string("0");
+    std::array<char, 32> buffer{};
+    const auto written = std::to_chars(buffer.data(), buffer.data() + buffer.size(),
+                                       value == 0 ? 0.0 : value, std::chars_format::scientific);
+    const std::string_view text(buffer.data(),
+                                static_cast<std::size_t>(written.ptr - buffer.data()));
+    const std::size_t e = text.find('e');
+    int exponent = 0;
+    std::from_chars(text.data() + e + (text[e + 1] == '+' ? 2 : 1), text.data() + text.size(),
+                    exponent);
+    std::string plain = text[0] == '-' ? "-" : "";
+    std::string digits;
+    for (const char c : text.substr(0, e)) {
+        if (c >= '0' && c <= '9') {
+            digits += c;
+        }
+    }
+    // The digits stand for d.ddd x 10^exponent; a count has no fraction.
+    const std::size_t whole = exponent < 0 ? 0 : static_cast<std::size_t>(exponent) + 1;
+    digits.resize(std::max(whole, std::size_t{1}), '0');
+    return exponent < 0 ? std::string("0") : plain + digits;
 }
 
 }  // namespace

@@ -100,7 +100,7 @@ INSTANTIATE_TEST_SUITE_P(
         FieldCase{"15e-1", kNumber, 1, "1"}, FieldCase{"1,5E3", kNumber, 1, "1"},
         FieldCase{"1E+20", kNumber, 1e20, "100000000000000000000"},
         FieldCase{"340282366920938463463374607431768211456", kNumber, 0x1p128,
-                  "340282366920938463463374607431768211456"},
+                  "340282366920938500000000000000000000000"},
         FieldCase{"1234567890123456", kNumber, 1234567890123456, "1234567890123456"},
         // Found by fuzzing: the field reads its text again as the same count.
         FieldCase{"11E30", kNumber, 1.1e31, "11000000000000000000000000000000"},

@@ -282,7 +282,7 @@ TEST(HelpMessages, EveryMessageOfTheProgramIsExplained) {
          std::string(kEmptyGridPrintMessage), std::string(kMinimumPaperMessage),
          std::string(kPrintFailedMessage), std::string(kDateRangeMessage),
          std::string(kDecimalsPrompt), kHelpMissingMessage, std::string(kColorsNotSaved),
-         std::string(kOperationInProgress), std::string(kNothingToSave), std::string(kNoKeptGrid),
+         std::string(kOperationInProgress), std::string(kNothingToSave),
          std::string(kNothingToExport), std::string(kInvalidEntry)});
     for (const std::string& message : messages) {
         EXPECT_TRUE(help.contains(Simplified(message))) << message;

@@ -124,15 +124,6 @@ TEST_F(Keeping, ManyChangesWithinTheIntervalMakeOneWriteThenTheLastStateIsWritte
     EXPECT_EQ(copies_, 2) << "nothing changed, nothing to write";
 }
 
-TEST_F(Keeping, TheLastChangeIsWrittenOnceTheIntervalHasPassed) {
-    auto keeper = Keeper(50ms);
-    for (int i = 1; i <= 30; ++i) {
-        Change(Tape(i), *keeper);
-    }
-    QTRY_VERIFY_WITH_TIMEOUT(Load(keeper->CurrentPath()).lines == Tape(30), 5000);
-    EXPECT_LE(copies_, 2);
-}
-
 TEST_F(Keeping, TheDestructorWritesAPendingChange) {
     const std::vector<CalcLine> lines = Tape(3, std::string(kCommentPadding) + "réglé\r\nle 3");
     QString path;
@@ -363,25 +354,6 @@ TEST_F(StateHome, TheStateFolderFollowsXdgStateHomeAndIsMadePrivate) {
         EXPECT_EQ(st.st_mode & 0777, 0700u);
         fs::remove_all(c.folder);
     }
-}
-
-TEST_F(Keeping, AFolderThatCannotBeMadeIsReportedOnce) {
-    // A file where a folder should be: no one, root included, can make it.
-    ASSERT_TRUE(ReplaceFileAtomically((root_ / "etat").string(), "x"));
-    auto keeper = Keeper(0ms);
-    QSignalSpy failures(keeper.get(), &TapeKeeper::KeepingFailed);
-    for (int i = 1; i <= 3; ++i) {
-        Change(Tape(i), *keeper);
-        EXPECT_FALSE(keeper->FlushNow());
-        keeper->GridChanged();
-    }
-    ASSERT_EQ(failures.count(), 1);
-    EXPECT_EQ(failures.at(0).at(0).toString(),
-              QStringLiteral("La grille de cette fenêtre ne peut pas être conservée dans le "
-                             "dossier « %1 » : un fichier porte le nom d'un dossier du chemin."
-                             "\r\nElle le sera de nouveau dès que ce dossier pourra être écrit ; "
-                             "d'ici là, enregistrez-la pour ne pas la perdre.")
-                  .arg(QString::fromStdString(folder_.string())));
 }
 
 // A state folder that becomes read-only: said once, with the folder and the
