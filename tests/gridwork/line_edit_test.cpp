@@ -211,33 +211,6 @@ TEST(LineEdit, OpenFillsThePanel) {
 
 // Every chain the keypad records, with its first operand changed and changed
 // back, must be recomputed into exactly the values the keypad wrote.
-TEST(LineEdit, RecomputedChainsMatchTheKeypad) {
-    const char* const scripts[] = {
-        "12 + 3 x 2 - 0,1 / 4 = 0,3 - 0,1 = 1,25 - 0,1 = 3 + 4 C 5 x 2 =",
-        "8 +/- x^y 3 = 8 Logn 2 = 7,6 Mod 2 = 3 + 4 = + 5 = x 2 =",
-        "12 + 9 f:RCarrée = 12 + f:RCarrée = 3 + 4 = f:Carré f:1/x",
-        "100 f:Euros x 3 f:Francs = 2,789 f:Décimal + 1,555 f:Arrond =",
-        "30 f:Sin + 45 f:Tan + 90 f:Cos = 3,25 f:0,00 + 3,7 f:Int - 2 f:e^x f:Log ="};
-    for (const char* keys : scripts) {
-        EngineRig rig;
-        rig.host.answers = {"2", "2"};
-        rig.Type(keys);
-        ASSERT_TRUE(rig.host.messages.empty()) << keys;
-        const std::string recorded = GridText(rig.grid);
-        ScriptedDialogs host;
-        LineEditor editor(rig.grid, host, host);
-        for (int first = 0; first < rig.grid.GridLine();
-             first = std::max(first, FindChain(rig.grid, first).last) + 1) {
-            const std::string value = rig.grid.Row(first).Value;  // a cancellation line stays
-            editor.Confirm({.row = first, .operand = "123,25"});
-            editor.Confirm({.row = first, .operand = value});
-        }
-        EXPECT_EQ(GridText(rig.grid), recorded) << keys;
-        EXPECT_TRUE(host.messages.empty()) << keys;
-        EXPECT_TRUE(host.prompts.empty()) << keys;
-    }
-}
-
 // A recalled third keeps its digits until the user types another value in
 // its place; from then on the line counts with the text it shows.
 TEST(LineEdit, AnEditedOperandCountsWithItsText) {

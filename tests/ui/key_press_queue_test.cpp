@@ -36,15 +36,6 @@ class KeyQueue : public ::testing::Test {
         [this](int, std::function<void()> done) { pauses.push_back(std::move(done)); }, 100};
 };
 
-TEST_F(KeyQueue, ALoneKeyShowsItsLookForTheWholePauseThenActs) {
-    queue.Push(Key('4'));
-    EXPECT_EQ(log, "(4");
-    EXPECT_TRUE(queue.Pending());
-    EndPause();
-    EXPECT_EQ(log, "(44)");
-    EXPECT_FALSE(queue.Pending());
-}
-
 // A burst: each new step ends the look of the key before it, which acts
 // first; the last key keeps its whole look. The pauses of the looks cut short
 // end later and change nothing.
