@@ -17,12 +17,12 @@
 #include <random>
 
 #include "app/frm_calc.h"
-#include "app/qt_host.h"
 #include "engine/calc_engine.h"
 #include "engine/keyboard.h"
 #include "grid/calc_grid.h"
 #include "gridwork/calc_file.h"
 #include "gridwork/line_edit.h"
+#include "large_grid_file.h"
 #include "silent_host.h"
 
 namespace {
@@ -31,27 +31,6 @@ using namespace tallimo;
 
 constexpr int kKeys = 1000;
 constexpr int kLines = 100000;
-
-QString WriteFile(const QTemporaryDir& dir) {
-    const QString path = dir.filePath(QStringLiteral("grand.dat"));
-    std::ofstream out(path.toStdString(), std::ios::binary);
-    out << "\"Kestrone Application Virelle\"\r\n\"1.5.0\"\r\n0,\"\",\"1\",\"\",\"\"\r\n";
-    for (int i = 1; i < kLines - 1; ++i) {
-        out << "0,\"+\",\"1\",\"\",\"\"\r\n";
-    }
-    out << "2,\"=\",\"" << kLines - 1 << "\",\"\",\"\"\r\n";
-    return path;
-}
-
-class OneFileHost : public QtHost {
-  public:
-    explicit OneFileHost(QString path) : path_(std::move(path)) {}
-    ChosenFiles ChooseFiles(const FileDialogRequest&) override { return {{path_}, 0}; }
-    const QString& Path() const { return path_; }
-
-  private:
-    QString path_;
-};
 
 struct PadKey {
     int qt_key;
@@ -96,7 +75,7 @@ class KeyCounter : public QObject {
 
 void BM_BurstOfPadKeys(benchmark::State& state) {
     QTemporaryDir dir;
-    OneFileHost host(WriteFile(dir));
+    OneFileHost host(WriteLargeGridFile(dir, kLines));
     const std::vector<PadKey> keys = Keys();
 
     // The same keys, each acted on in turn by the calculator alone.

@@ -13,33 +13,12 @@
 #include <string>
 
 #include "app/frm_calc.h"
-#include "app/qt_host.h"
 #include "appearance/ui/kst_gdi_ctl.h"
+#include "large_grid_file.h"
 
 namespace {
 
 using namespace tallimo;
-
-QString WriteFile(const QTemporaryDir& dir, int lines) {
-    const QString path = dir.filePath(QStringLiteral("grand.dat"));
-    std::ofstream out(path.toStdString(), std::ios::binary);
-    out << "\"Kestrone Application Virelle\"\r\n\"1.5.0\"\r\n0,\"\",\"1\",\"\",\"\"\r\n";
-    for (int i = 1; i < lines - 1; ++i) {
-        out << "0,\"+\",\"1\",\"\",\"\"\r\n";
-    }
-    out << "2,\"=\",\"" << lines - 1 << "\",\"\",\"\"\r\n";
-    return path;
-}
-
-// The desktop's host, but the file dialog always chooses one file.
-class OneFileHost : public QtHost {
-  public:
-    explicit OneFileHost(QString path) : path_(std::move(path)) {}
-    ChosenFiles ChooseFiles(const FileDialogRequest&) override { return {{path_}, 0}; }
-
-  private:
-    QString path_;
-};
 
 // The process's private memory in bytes, as the system counts it.
 double PrivateBytes() {
@@ -62,7 +41,7 @@ double PrivateBytes() {
 void BM_WindowMemoryPerLine(benchmark::State& state) {
     const int lines = static_cast<int>(state.range(0));
     QTemporaryDir dir;
-    OneFileHost host(WriteFile(dir, lines));
+    OneFileHost host(WriteLargeGridFile(dir, lines));
     double per_line = 0;
     for (auto _ : state) {
         FrmCalc window(host);
@@ -79,7 +58,7 @@ BENCHMARK(BM_WindowMemoryPerLine)->Arg(100000)->Iterations(1)->Unit(benchmark::k
 
 void BM_KeyStepWithLargeGrid(benchmark::State& state) {
     QTemporaryDir dir;
-    OneFileHost host(WriteFile(dir, static_cast<int>(state.range(0))));
+    OneFileHost host(WriteLargeGridFile(dir, static_cast<int>(state.range(0))));
     FrmCalc window(host);
     window.show();
     window.MenuItem(MenuCommand::Open)->trigger();
@@ -98,7 +77,7 @@ BENCHMARK(BM_KeyStepWithLargeGrid)->Arg(10)->Arg(100000)->Unit(benchmark::kMicro
 // Opening the file itself, grid view included.
 void BM_OpenLargeFileIntoTheWindow(benchmark::State& state) {
     QTemporaryDir dir;
-    OneFileHost host(WriteFile(dir, static_cast<int>(state.range(0))));
+    OneFileHost host(WriteLargeGridFile(dir, static_cast<int>(state.range(0))));
     FrmCalc window(host);
     window.show();
     for (auto _ : state) {
