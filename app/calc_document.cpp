@@ -72,7 +72,7 @@ bool CalcDocument::OpenPath(const QString& path, Naming naming) {
     if (naming == Naming::FromFile) {
         last_folder_ = info.absolutePath();
     }
-    ParsedFile file = LoadCalculationFile(QFile::encodeName(path).toStdString());
+    PackedFile file = LoadCalculationLines(QFile::encodeName(path).toStdString());
     if (file.error != FileError::None) {
         host_.ShowMessage(FileErrorMessage(file.error, QFile::encodeName(path).toStdString()));
         return false;
@@ -105,8 +105,8 @@ void CalcDocument::Save(QWidget* owner) {
         return;
     }
     last_folder_ = QFileInfo(dialog.FileName).absolutePath();
-    const FileError error = SaveCalculationFile(QFile::encodeName(dialog.FileName).toStdString(),
-                                                grid_.RecordedLines());
+    const FileError error =
+        SaveCalculationFile(QFile::encodeName(dialog.FileName).toStdString(), grid_.Recorded());
     if (error != FileError::None) {
         host_.ShowMessage(
             FileErrorMessage(error, QFile::encodeName(dialog.FileName).toStdString()));
@@ -209,7 +209,7 @@ void CalcDocument::FinishLineEdit(const EditResult& result) {
         // X follows the last line, which is the edited chain's end here.
         engine_.FollowValue(result.follow_value.value_or(std::string()), ComputedLastValue(grid_));
     }
-    if (edit_before_ && !edit_before_->lines.Matches(grid_.Rows())) {
+    if (edit_before_ && !edit_before_->lines.Matches(grid_.Lines())) {
         history_.Record(std::move(*edit_before_));
     }
     edit_before_.reset();
@@ -217,19 +217,19 @@ void CalcDocument::FinishLineEdit(const EditResult& result) {
 }
 
 TapeState CalcDocument::Now() const {
-    return {LineSnapshot(grid_.Rows(), history_.Base()), engine_.Snapshot(),
+    return {LineSnapshot(grid_.Lines(), history_.Base()), engine_.Snapshot(),
             file_title_.toStdString()};
 }
 
 void CalcDocument::Restore(const TapeState& state) {
-    std::vector<CalcLine> lines = state.lines.Lines();
-    CalcLine open;
+    std::vector<PackedLine> lines = state.lines.Lines();
+    PackedLine open;
     if (!lines.empty()) {
         open = std::move(lines.back());
         lines.pop_back();
     }
     grid_.Reset(std::move(lines));
-    if (open != CalcLine{}) {
+    if (!(open == PackedLine{})) {
         grid_.SetRow(grid_.GridLine(), std::move(open));
     }
     engine_.Restore(state.engine);

@@ -34,8 +34,8 @@ int main(int argc, char* argv[]) {
     // Made after the window, so that it writes the last changes before the
     // window goes.
     tallimo::TapeKeeper keeper([&window] {
-        const auto lines = window.Grid().RecordedLines();
-        return std::vector<tallimo::CalcLine>(lines.begin(), lines.end());
+        const auto lines = window.Grid().Recorded();
+        return std::vector<tallimo::PackedLine>(lines.begin(), lines.end());
     });
     window.SetTapeKeeper(&keeper);
     window.show();

@@ -44,7 +44,7 @@ QString NewTapeName() {
 struct TapeKeeper::Worker {
     std::mutex mutex;
     std::condition_variable changed;
-    std::optional<std::vector<CalcLine>> pending;
+    std::optional<std::vector<PackedLine>> pending;
     bool busy = false;
     bool stop = false;
     bool finished = false;
@@ -59,7 +59,7 @@ struct TapeKeeper::Worker {
     // The folder, made private as the state folder should be when this
     // creates it; the tape's lock, taken before its first write; then the
     // file, replaced atomically. The errno of a failure, 0 on success.
-    int Write(const std::vector<CalcLine>& lines) {
+    int Write(const std::vector<PackedLine>& lines) {
         std::error_code error;
         if (fs::create_directories(folder, error)) {
             fs::permissions(folder, fs::perms::owner_all, error);
@@ -86,7 +86,7 @@ struct TapeKeeper::Worker {
             if (!pending) {
                 break;
             }
-            std::vector<CalcLine> lines = std::move(*pending);
+            std::vector<PackedLine> lines = std::move(*pending);
             pending.reset();
             busy = true;
             guard.unlock();
@@ -184,7 +184,7 @@ void TapeKeeper::Dispatch(bool even_if_busy) {
     }
     dirty_ = false;
     last_dispatch_ = std::chrono::steady_clock::now();
-    std::vector<CalcLine> lines = lines_();
+    std::vector<PackedLine> lines = lines_();
     if (lines.empty()) {
         return;
     }

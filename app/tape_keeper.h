@@ -28,7 +28,7 @@
 #include <optional>
 #include <vector>
 
-#include "grid/calc_line.h"
+#include "grid/packed_line.h"
 
 namespace tallimo {
 
@@ -39,7 +39,7 @@ class TapeKeeper : public QObject {
     // A copy of the grid's recorded lines (not the open row). Called on the
     // user-interface thread only, at most once per interval, and once more by
     // FlushNow and the destructor: what it reads must outlive the keeper.
-    using LinesSource = std::function<std::vector<CalcLine>()>;
+    using LinesSource = std::function<std::vector<PackedLine>()>;
 
     struct Options {
         QString state_folder;  // empty: DefaultStateFolder()

@@ -24,8 +24,8 @@ constexpr int kLines = 100000;
 
 // Operands, operators, results and functions, a comment on every fourth
 // result: the kind of grid a day of work leaves.
-const std::vector<CalcLine>& Grid() {
-    static const std::vector<CalcLine> lines = [] {
+const std::vector<PackedLine>& Grid() {
+    static const std::vector<PackedLine> lines = [] {
         std::vector<CalcLine> made;
         made.reserve(kLines);
         for (int i = 0; made.size() < kLines; ++i) {
@@ -39,7 +39,7 @@ const std::vector<CalcLine>& Grid() {
             made.push_back({"Décimal", NumberToText(a * 1.07), "", "2", LineKind::Function});
         }
         made.resize(kLines);
-        return made;
+        return PackLines(made);
     }();
     return lines;
 }
@@ -73,7 +73,7 @@ TapeKeeper::Options KeeperOptions(const TempFolder& folder, std::chrono::millise
 // A key within the interval: the grid is marked as changed, nothing more.
 void BM_ChangeWithinTheInterval(benchmark::State& state) {
     TempFolder folder;
-    const std::vector<CalcLine>& grid = Grid();
+    const std::vector<PackedLine>& grid = Grid();
     TapeKeeper keeper([&grid] { return grid; }, KeeperOptions(folder, std::chrono::hours(1)));
     keeper.GridChanged();
     QCoreApplication::processEvents();  // the first change is copied at once
@@ -88,7 +88,7 @@ BENCHMARK(BM_ChangeWithinTheInterval);
 // worker. Waiting for the worker's write is left out of the time.
 void BM_ChangeThatCopiesTheGrid(benchmark::State& state) {
     TempFolder folder;
-    const std::vector<CalcLine>& grid = Grid();
+    const std::vector<PackedLine>& grid = Grid();
     TapeKeeper keeper([&grid] { return grid; }, KeeperOptions(folder, std::chrono::hours(0)));
     for (auto _ : state) {
         keeper.GridChanged();
@@ -112,7 +112,7 @@ BENCHMARK(BM_WorkerWrite)->Unit(benchmark::kMillisecond)->UseRealTime();
 void BM_ExportCsv(benchmark::State& state) {
     TempFolder folder;
     for (auto _ : state) {
-        benchmark::DoNotOptimize(ExportCsv(folder.File("grille.csv"), Grid()));
+        benchmark::DoNotOptimize(ExportCsv(folder.File("grille.csv"), UnpackLines(Grid())));
     }
 }
 BENCHMARK(BM_ExportCsv)->Unit(benchmark::kMillisecond)->UseRealTime();

@@ -26,7 +26,7 @@ std::vector<CalcLine> Tape(int lines) {
 }
 
 TapeState Now(const CalcGrid& grid, const CalcEngine& engine, const GridHistory& history) {
-    return {LineSnapshot(grid.Rows(), history.Base()), engine.Snapshot(), ""};
+    return {LineSnapshot(grid.Lines(), history.Base()), engine.Snapshot(), ""};
 }
 
 // What the document does for "Annuler la modification" after "Grille vierge".
@@ -44,7 +44,7 @@ void BM_UndoBlankGrid(benchmark::State& state) {
         state.ResumeTiming();
 
         std::optional<TapeState> back = history.Undo(Now(grid, engine, history));
-        std::vector<CalcLine> lines = back->lines.Lines();
+        std::vector<PackedLine> lines = back->lines.Lines();
         lines.pop_back();  // the open row
         grid.Reset(std::move(lines));
         engine.Restore(back->engine);

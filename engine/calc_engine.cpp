@@ -114,7 +114,7 @@ void CalcEngine::ContinueFromLastLine(std::optional<double> computed) {
     state_.X = 0.0;
     state_.Entry = EntryState::Cleared;
     if (grid_.GridLine() > 0) {
-        const std::string& value = grid_.Row(grid_.GridLine() - 1).Value;
+        const std::string value = grid_.Line(grid_.GridLine() - 1).Value();
         if (value != kCancellationText && value != kErrorText) {
             if (const std::optional<double> x = TextToNumber(value)) {
                 state_.X = computed.value_or(*x);
@@ -382,13 +382,13 @@ void CalcEngine::Show(double value) {
 }
 
 double CalcEngine::RecordOperand(double value) {
-    grid_.SetValue(grid_.GridLine(), NumberToText(value), value);
+    grid_.SetComputedValue(grid_.GridLine(), value);
     grid_.NewGridLine();
     return value;
 }
 
 double CalcEngine::RecordSecondOperand(double value) {
-    if (grid_.OpenRow().Operation.empty()) {
+    if (grid_.OpenLine().Operation().empty()) {
         // The open row lost the operator to a function on the second
         // operand, and this value replaces that operand (a number typed,
         // recalled or pasted, or a clear entry). Its operator line and
@@ -397,11 +397,11 @@ double CalcEngine::RecordSecondOperand(double value) {
         // "9 + 5" then gives what the keypad computed, where keeping
         // "+ 4, RCarrée 2" before "+ 5" would add the 2 as well.
         int first = grid_.GridLine() - 1;
-        while (first > 0 && grid_.Row(first).Kind == LineKind::Function) {
+        while (first > 0 && grid_.Line(first).Kind() == LineKind::Function) {
             --first;
         }
-        if (first >= 0 && grid_.Row(first).Kind == LineKind::Operation &&
-            !grid_.Row(first).Operation.empty()) {
+        if (first >= 0 && grid_.Line(first).Kind() == LineKind::Operation &&
+            !grid_.Line(first).Operation().empty()) {
             while (grid_.GridLine() > first) {
                 grid_.RemoveLine(grid_.GridLine() - 1);
             }
@@ -436,22 +436,14 @@ bool CalcEngine::EvaluatePending() {
 
 void CalcEngine::RecordLine(std::string operation, double value, LineKind kind,
                             std::string decimals) {
-    CalcLine line;
-    line.Operation = std::move(operation);
-    line.Value = NumberToText(value);
-    line.Computed = value;
-    line.Decimals = std::move(decimals);
-    line.Kind = kind;
+    PackedLine line(kind, operation, {}, {}, decimals);
+    line.SetComputedValue(value);
     grid_.SetRow(grid_.GridLine(), std::move(line));
     grid_.NewGridLine();
 }
 
 void CalcEngine::RecordLine(std::string operation, std::string_view text, LineKind kind) {
-    CalcLine line;
-    line.Operation = std::move(operation);
-    line.Value = text;
-    line.Kind = kind;
-    grid_.SetRow(grid_.GridLine(), std::move(line));
+    grid_.SetRow(grid_.GridLine(), PackedLine(kind, operation, text, {}, {}));
     grid_.NewGridLine();
 }
 

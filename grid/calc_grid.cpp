@@ -9,30 +9,37 @@ CalcGrid::CalcGrid() {
     rows_.emplace_back();
 }
 
-void CalcGrid::SetRow(int row, CalcLine line) {
+std::vector<CalcLine> CalcGrid::Rows() const {
+    return UnpackLines(rows_);
+}
+
+std::vector<CalcLine> CalcGrid::RecordedLines() const {
+    return UnpackLines(Recorded());
+}
+
+template <typename Change>
+void CalcGrid::ChangeRow(int row, Change change) {
     ++revision_;
-    rows_[static_cast<std::size_t>(row)] = std::move(line);
+    change(rows_[static_cast<std::size_t>(row)]);
     if (observer_ != nullptr) {
         observer_->RowChanged(row);
     }
 }
 
-void CalcGrid::SetOperation(int row, std::string text) {
-    ++revision_;
-    rows_[static_cast<std::size_t>(row)].Operation = std::move(text);
-    if (observer_ != nullptr) {
-        observer_->RowChanged(row);
-    }
+void CalcGrid::SetRow(int row, PackedLine line) {
+    ChangeRow(row, [&line](PackedLine& at) { at = std::move(line); });
 }
 
-void CalcGrid::SetValue(int row, std::string text, std::optional<double> computed) {
-    ++revision_;
-    CalcLine& line = rows_[static_cast<std::size_t>(row)];
-    line.Value = std::move(text);
-    line.Computed = computed;
-    if (observer_ != nullptr) {
-        observer_->RowChanged(row);
-    }
+void CalcGrid::SetOperation(int row, std::string_view text) {
+    ChangeRow(row, [text](PackedLine& at) { at.SetOperation(text); });
+}
+
+void CalcGrid::SetValue(int row, std::string_view text, std::optional<double> computed) {
+    ChangeRow(row, [text, computed](PackedLine& at) { at.SetValue(text, computed); });
+}
+
+void CalcGrid::SetComputedValue(int row, double value) {
+    ChangeRow(row, [value](PackedLine& at) { at.SetComputedValue(value); });
 }
 
 void CalcGrid::NewGridLine() {
@@ -90,7 +97,11 @@ int CalcGrid::RemoveLines(const std::vector<bool>& marked) {
     return removed;
 }
 
-void CalcGrid::Reset(std::vector<CalcLine> lines) {
+void CalcGrid::Reset(const std::vector<CalcLine>& lines) {
+    Reset(PackLines(lines));
+}
+
+void CalcGrid::Reset(std::vector<PackedLine> lines) {
     ++revision_;
     if (observer_ != nullptr) {
         observer_->AboutToReset();

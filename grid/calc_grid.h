@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "grid/calc_line.h"
+#include "grid/packed_line.h"
 
 namespace tallimo {
 
@@ -35,18 +36,28 @@ class CalcGrid {
     // Recorded lines and the open row: GridLine() + 1.
     int RowCount() const { return static_cast<int>(rows_.size()); }
 
-    const CalcLine& Row(int row) const { return rows_[static_cast<std::size_t>(row)]; }
-    const CalcLine& OpenRow() const { return rows_.back(); }
-    const std::vector<CalcLine>& Rows() const { return rows_; }
+    // The rows as the grid keeps them, without copying.
+    const PackedLine& Line(int row) const { return rows_[static_cast<std::size_t>(row)]; }
+    const PackedLine& OpenLine() const { return rows_.back(); }
+    const std::vector<PackedLine>& Lines() const { return rows_; }
     // The recorded lines, without the open row.
-    std::span<const CalcLine> RecordedLines() const { return {rows_.data(), rows_.size() - 1}; }
+    std::span<const PackedLine> Recorded() const { return {rows_.data(), rows_.size() - 1}; }
+
+    // Copies of the rows with their texts.
+    CalcLine Row(int row) const { return Line(row).Unpacked(); }
+    CalcLine OpenRow() const { return OpenLine().Unpacked(); }
+    std::vector<CalcLine> Rows() const;
+    std::vector<CalcLine> RecordedLines() const;
 
     // Replaces a row (the open one included) and tells the observer.
-    void SetRow(int row, CalcLine line);
-    void SetOperation(int row, std::string text);
+    void SetRow(int row, const CalcLine& line) { SetRow(row, PackedLine(line)); }
+    void SetRow(int row, PackedLine line);
+    void SetOperation(int row, std::string_view text);
     // The value's text, and the number it was computed from when there is
     // one (an edited value has none: its text is its number).
-    void SetValue(int row, std::string text, std::optional<double> computed = std::nullopt);
+    void SetValue(int row, std::string_view text, std::optional<double> computed = std::nullopt);
+    // A value the calculator computed, shown as its NumberToText.
+    void SetComputedValue(int row, double value);
 
     // The open row becomes a recorded line and a new empty open row follows.
     // Amortised O(1).
@@ -62,7 +73,8 @@ class CalcGrid {
     int RemoveLines(const std::vector<bool>& marked);
 
     // The recorded lines become `lines`, followed by an empty open row.
-    void Reset(std::vector<CalcLine> lines = {});
+    void Reset(std::vector<PackedLine> lines = {});
+    void Reset(const std::vector<CalcLine>& lines);
 
     void SetObserver(GridObserver* observer) { observer_ = observer; }
 
@@ -71,7 +83,11 @@ class CalcGrid {
     std::uint64_t Revision() const { return revision_; }
 
   private:
-    std::vector<CalcLine> rows_;
+    // Counts the change and tells the observer of it.
+    template <typename Change>
+    void ChangeRow(int row, Change change);
+
+    std::vector<PackedLine> rows_;
     std::uint64_t revision_ = 0;
     GridObserver* observer_ = nullptr;
 };

@@ -21,7 +21,10 @@ constexpr std::size_t kShortestLineRecord = 15;
 // What the format cannot carry inside quotes, in the form the grid keeps:
 // '"' as '”', every line break as CR LF.
 void AppendQuotable(std::string& out, std::string_view text) {
-    if (text.find_first_of("\"\r\n") == std::string_view::npos) {
+    // One pass over the characters: find_first_of would search the three
+    // characters for each of them.
+    if (std::none_of(text.begin(), text.end(),
+                     [](char c) { return c == '"' || c == '\r' || c == '\n'; })) {
         out += text;
         return;
     }
@@ -133,8 +136,70 @@ bool IsContinuableValue(std::string_view value) {
     return value == kCancellationText || value == kErrorText || TextToNumber(value).has_value();
 }
 
-ParsedFile Failure(FileError error) {
-    return ParsedFile{error, {}};
+PackedFile Failure(FileError error) {
+    return PackedFile{error, {}};
+}
+
+ParsedFile Unpacked(const PackedFile& packed) {
+    return ParsedFile{packed.error, UnpackLines(packed.lines)};
+}
+
+// The fields of a line as a record writes them; `value` holds the value's
+// text when the line has to make it.
+struct RecordFields {
+    LineKind kind;
+    std::string_view operation;
+    std::string_view value;
+    std::string_view comment;
+    std::string_view decimals;
+};
+
+RecordFields FieldsOf(const CalcLine& line, char (&/*buffer*/)[kNumberTextRoom]) {
+    return {line.Kind, line.Operation, line.Value, line.Comment, line.Decimals};
+}
+
+RecordFields FieldsOf(const PackedLine& line, char (&buffer)[kNumberTextRoom]) {
+    return {line.Kind(), line.Operation(), line.ValueText(buffer), line.Comment(), line.Decimals()};
+}
+
+FileError SaveBytes(const std::string& path, const std::string& bytes) {
+    if (bytes.empty()) {
+        return FileError::WriteFailed;
+    }
+    int error_number = 0;
+    if (!ReplaceFileAtomically(path, bytes, &error_number)) {
+        return WriteError(error_number);
+    }
+    return FileError::None;
+}
+
+template <typename Line>
+std::string WriteRecords(std::span<const Line> lines) {
+    // Most records are short: one growth or two at worst.
+    constexpr std::size_t kUsualRecord = kShortestLineRecord + 24;
+    std::string text;
+    text.reserve(kCalculationFileHeader.size() + kCalculationFileVersion.size() + 8 +
+                 lines.size() * kUsualRecord);
+    AppendQuoted(text, kCalculationFileHeader);
+    text += "\r\n";
+    AppendQuoted(text, kCalculationFileVersion);
+    text += "\r\n";
+    char value[kNumberTextRoom];
+    for (const Line& line : lines) {
+        const RecordFields fields = FieldsOf(line, value);
+        text += static_cast<char>('0' + static_cast<int>(fields.kind));
+        text += ',';
+        AppendQuoted(text, fields.operation);
+        text += ',';
+        AppendQuoted(text, fields.value);
+        text += ',';
+        AppendQuoted(text, fields.comment);
+        text += ',';
+        AppendQuoted(text, fields.decimals);
+        text += "\r\n";
+    }
+    std::optional<std::string> bytes = EncodeWindows1252(text, /*lenient=*/true);
+    return bytes ? std::move(*bytes) : std::string();
 }
 
 }  // namespace
@@ -234,34 +299,14 @@ std::string StorableComment(std::string_view typed) {
 }
 
 std::string WriteCalculationFile(std::span<const CalcLine> lines) {
-    std::size_t size = kCalculationFileHeader.size() + kCalculationFileVersion.size() + 8;
-    for (const CalcLine& line : lines) {
-        size += kShortestLineRecord + 3 + line.Operation.size() + line.Value.size() +
-                line.Comment.size() + line.Decimals.size();
-    }
-    std::string text;
-    text.reserve(size);
-    AppendQuoted(text, kCalculationFileHeader);
-    text += "\r\n";
-    AppendQuoted(text, kCalculationFileVersion);
-    text += "\r\n";
-    for (const CalcLine& line : lines) {
-        text += std::to_string(static_cast<int>(line.Kind));
-        text += ',';
-        AppendQuoted(text, line.Operation);
-        text += ',';
-        AppendQuoted(text, line.Value);
-        text += ',';
-        AppendQuoted(text, line.Comment);
-        text += ',';
-        AppendQuoted(text, line.Decimals);
-        text += "\r\n";
-    }
-    std::optional<std::string> bytes = EncodeWindows1252(text, /*lenient=*/true);
-    return bytes ? std::move(*bytes) : std::string();
+    return WriteRecords(lines);
 }
 
-ParsedFile ParseCalculationFile(std::string_view bytes) {
+std::string WriteCalculationFile(std::span<const PackedLine> lines) {
+    return WriteRecords(lines);
+}
+
+PackedFile ParseCalculationLines(std::string_view bytes) {
     // The header is ASCII, the same bytes in either encoding: a file that
     // does not start with it is not ours, whatever else it holds.
     const bool utf8 = bytes.starts_with(kUtf8ByteOrderMark);
@@ -291,11 +336,15 @@ ParsedFile ParseCalculationFile(std::string_view bytes) {
     }
 
     RecordReader reader(*decoded);
+    std::string& operation = field;  // the fields of a record, their room reused
+    std::string value;
+    std::string comment;
+    std::string decimals;
     if (reader.AtEnd() || !reader.Quoted(field) || !reader.RecordEnd()) {
         return Failure(FileError::ReadFailed);
     }
 
-    ParsedFile parsed;
+    PackedFile parsed;
     // Reserved one beyond the records, so that the grid's open row fits
     // without moving every line when the caller hands the vector over.
     const std::size_t line_ends =
@@ -308,45 +357,48 @@ ParsedFile ParseCalculationFile(std::string_view bytes) {
             }
             break;
         }
-        CalcLine& line = parsed.lines.emplace_back();
         int code = 0;
-        if (!reader.KindCode(code) || !reader.Comma() || !reader.Quoted(line.Operation) ||
-            !reader.Comma() || !reader.Quoted(line.Value) || !reader.Comma() ||
-            !reader.Quoted(line.Comment) || !reader.Comma() || !reader.Quoted(line.Decimals) ||
+        if (!reader.KindCode(code) || !reader.Comma() || !reader.Quoted(operation) ||
+            !reader.Comma() || !reader.Quoted(value) || !reader.Comma() ||
+            !reader.Quoted(comment) || !reader.Comma() || !reader.Quoted(decimals) ||
             !reader.RecordEnd()) {
             return Failure(FileError::ReadFailed);
         }
-        line.Kind = LineKindFromCode(code);
+        parsed.lines.emplace_back(LineKindFromCode(code), operation, value, comment, decimals);
     }
-    if (!parsed.lines.empty() && !IsContinuableValue(parsed.lines.back().Value)) {
+    if (!parsed.lines.empty() && !IsContinuableValue(parsed.lines.back().Value())) {
         return Failure(FileError::ReadFailed);
     }
     return parsed;
 }
 
-ParsedFile LoadCalculationFile(const std::string& path) {
+ParsedFile ParseCalculationFile(std::string_view bytes) {
+    return Unpacked(ParseCalculationLines(bytes));
+}
+
+PackedFile LoadCalculationLines(const std::string& path) {
     const FileRead read = ReadWholeFile(path);
     if (read.status != ReadStatus::Ok) {
         return Failure(read.status == ReadStatus::OpenFailed ? OpenError(read.error_number)
                                                              : FileError::ReadFailed);
     }
     try {
-        return ParseCalculationFile(read.bytes);
+        return ParseCalculationLines(read.bytes);
     } catch (const std::bad_alloc&) {
         return Failure(FileError::ReadFailed);
     }
 }
 
+ParsedFile LoadCalculationFile(const std::string& path) {
+    return Unpacked(LoadCalculationLines(path));
+}
+
 FileError SaveCalculationFile(const std::string& path, std::span<const CalcLine> lines) {
-    const std::string bytes = WriteCalculationFile(lines);
-    if (bytes.empty()) {
-        return FileError::WriteFailed;
-    }
-    int error_number = 0;
-    if (!ReplaceFileAtomically(path, bytes, &error_number)) {
-        return WriteError(error_number);
-    }
-    return FileError::None;
+    return SaveBytes(path, WriteCalculationFile(lines));
+}
+
+FileError SaveCalculationFile(const std::string& path, std::span<const PackedLine> lines) {
+    return SaveBytes(path, WriteCalculationFile(lines));
 }
 
 }  // namespace tallimo

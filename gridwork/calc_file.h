@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "grid/calc_line.h"
+#include "grid/packed_line.h"
 
 namespace tallimo {
 
@@ -67,6 +68,7 @@ std::string StorableComment(std::string_view typed);
 // storable already and the last Value is a number, "Annulation" or "Erreur!". Empty
 // only when the system has no Windows-1252 converter.
 std::string WriteCalculationFile(std::span<const CalcLine> lines);
+std::string WriteCalculationFile(std::span<const PackedLine> lines);
 
 struct ParsedFile {
     FileError error = FileError::None;
@@ -84,11 +86,20 @@ struct ParsedFile {
 // on from it. Zero lines is a valid file.
 ParsedFile ParseCalculationFile(std::string_view bytes);
 
+// The same, with the lines as the grid keeps them.
+struct PackedFile {
+    FileError error = FileError::None;
+    std::vector<PackedLine> lines;  // empty unless error is None
+};
+PackedFile ParseCalculationLines(std::string_view bytes);
+
 // Reads the file, then parses it.
 ParsedFile LoadCalculationFile(const std::string& path);
+PackedFile LoadCalculationLines(const std::string& path);
 
 // Writes the file with ReplaceFileAtomically: a failure at any point leaves
 // the old file as it was.
 FileError SaveCalculationFile(const std::string& path, std::span<const CalcLine> lines);
+FileError SaveCalculationFile(const std::string& path, std::span<const PackedLine> lines);
 
 }  // namespace tallimo

@@ -6,17 +6,17 @@ std::vector<bool> CancelledLines(const CalcGrid& grid) {
     std::vector<bool> marked(static_cast<std::size_t>(grid.GridLine()), false);
     bool removing = false;
     for (int row = grid.GridLine() - 1; row >= 0; --row) {
-        const CalcLine& line = grid.Row(row);
-        if (line.Kind == LineKind::Cancellation) {
+        const PackedLine& line = grid.Line(row);
+        if (line.Kind() == LineKind::Cancellation) {
             marked[static_cast<std::size_t>(row)] = true;
             removing = true;
         } else if (removing) {
-            if (line.Kind == LineKind::Result) {
+            if (line.Kind() == LineKind::Result) {
                 removing = false;
                 continue;
             }
             marked[static_cast<std::size_t>(row)] = true;
-            removing = !line.Operation.empty();
+            removing = !line.Operation().empty();
         }
     }
     return marked;

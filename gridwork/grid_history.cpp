@@ -23,27 +23,27 @@ void LineSnapshot::Build(Source&& lines, const LineSnapshot* base) {
             }
         }
         if constexpr (std::is_rvalue_reference_v<Source&&>) {
-            runs_.push_back(std::make_shared<const std::vector<CalcLine>>(
+            runs_.push_back(std::make_shared<const std::vector<PackedLine>>(
                 std::make_move_iterator(lines.begin() + first),
                 std::make_move_iterator(lines.begin() + last)));
         } else {
-            runs_.push_back(std::make_shared<const std::vector<CalcLine>>(lines.begin() + first,
-                                                                          lines.begin() + last));
+            runs_.push_back(std::make_shared<const std::vector<PackedLine>>(lines.begin() + first,
+                                                                            lines.begin() + last));
         }
     }
 }
 
-LineSnapshot::LineSnapshot(const std::vector<CalcLine>& lines, const LineSnapshot* base) {
+LineSnapshot::LineSnapshot(const std::vector<PackedLine>& lines, const LineSnapshot* base) {
     Build(lines, base);
 }
 
-LineSnapshot::LineSnapshot(std::vector<CalcLine>&& lines, const LineSnapshot* base) {
+LineSnapshot::LineSnapshot(std::vector<PackedLine>&& lines, const LineSnapshot* base) {
     Build(std::move(lines), base);
     lines.clear();
 }
 
-std::vector<CalcLine> LineSnapshot::Lines() const {
-    std::vector<CalcLine> lines;
+std::vector<PackedLine> LineSnapshot::Lines() const {
+    std::vector<PackedLine> lines;
     lines.reserve(size_);
     for (const Run& run : runs_) {
         lines.insert(lines.end(), run->begin(), run->end());
@@ -51,7 +51,7 @@ std::vector<CalcLine> LineSnapshot::Lines() const {
     return lines;
 }
 
-bool LineSnapshot::Matches(const std::vector<CalcLine>& lines) const {
+bool LineSnapshot::Matches(const std::vector<PackedLine>& lines) const {
     if (lines.size() != size_) {
         return false;
     }

@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "engine/calc_engine.h"
-#include "grid/calc_line.h"
+#include "grid/packed_line.h"
 
 namespace tallimo {
 
@@ -22,14 +22,14 @@ class LineSnapshot {
   public:
     LineSnapshot() = default;
     // The lines, sharing every run equal to the same run of `base`.
-    LineSnapshot(const std::vector<CalcLine>& lines, const LineSnapshot* base);
+    LineSnapshot(const std::vector<PackedLine>& lines, const LineSnapshot* base);
     // Takes the lines over without copying them (the grid is about to let
     // them go anyway), still sharing runs with `base`.
-    LineSnapshot(std::vector<CalcLine>&& lines, const LineSnapshot* base);
+    LineSnapshot(std::vector<PackedLine>&& lines, const LineSnapshot* base);
 
     std::size_t size() const { return size_; }
-    std::vector<CalcLine> Lines() const;
-    bool Matches(const std::vector<CalcLine>& lines) const;
+    std::vector<PackedLine> Lines() const;
+    bool Matches(const std::vector<PackedLine>& lines) const;
     // Runs held by no other snapshot than this one and `other` together
     // count once; for the memory bound.
     std::size_t RunCount() const { return runs_.size(); }
@@ -38,7 +38,7 @@ class LineSnapshot {
     static constexpr std::size_t kRunLength = 512;
 
   private:
-    using Run = std::shared_ptr<const std::vector<CalcLine>>;
+    using Run = std::shared_ptr<const std::vector<PackedLine>>;
     template <typename Source>
     void Build(Source&& lines, const LineSnapshot* base);
 

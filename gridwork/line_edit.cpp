@@ -26,18 +26,14 @@ std::string_view Trim(std::string_view text) {
 // Writing only real changes spares a view thousands of repaints when a long
 // chain is recomputed and most of its results stay the same. A computed
 // value keeps its double, as the keypad's lines do.
-void WriteValue(CalcGrid& grid, int row, std::string text, std::optional<double> computed) {
-    const CalcLine& line = grid.Row(row);
-    if (line.Value != text || line.Computed != computed) {
-        grid.SetValue(row, std::move(text), computed);
-    }
-}
-
 void WriteComputed(CalcGrid& grid, int row, double value, bool error) {
+    const PackedLine& line = grid.Line(row);
     if (error) {
-        WriteValue(grid, row, std::string(kErrorText), std::nullopt);
-    } else {
-        WriteValue(grid, row, NumberToText(value), value);
+        if (line.Computed() || !line.ValueIs(kErrorText)) {
+            grid.SetValue(row, kErrorText);
+        }
+    } else if (!line.HoldsComputed(value)) {
+        grid.SetComputedValue(row, value);
     }
 }
 
@@ -47,8 +43,8 @@ bool IsRecorded(const CalcGrid& grid, int row) {
 
 // Once a chain's first line is known, its own label takes no part in the
 // calculation: it is the first operand even when a file gave it an operator.
-bool IsOperatorLine(const CalcLine& line) {
-    return line.Kind == LineKind::Operation && !line.Operation.empty();
+bool IsOperatorLine(const PackedLine& line) {
+    return line.Kind() == LineKind::Operation && !line.Operation().empty();
 }
 
 EditResult Refused(int row) {
@@ -62,11 +58,11 @@ EditResult Refused(int row) {
 
 Chain FindChain(const CalcGrid& grid, int row) {
     int first = row;
-    while (first > 0 && !grid.Row(first).Operation.empty()) {
+    while (first > 0 && !grid.Line(first).Operation().empty()) {
         --first;
     }
     int next = first + 1;
-    while (next < grid.GridLine() && !grid.Row(next).Operation.empty()) {
+    while (next < grid.GridLine() && !grid.Line(next).Operation().empty()) {
         ++next;
     }
     return {first, next - 1};
@@ -85,13 +81,13 @@ void ApplyPendingOperation(double& accumulator, double operand, std::string_view
 }
 
 double RecalcFunctionLine(CalcGrid& grid, int row, double value, bool& error) {
-    const CalcLine& line = grid.Row(row);
+    const PackedLine& line = grid.Line(row);
     double result = value;
-    if (const std::optional<FunctionId> id = FunctionFromName(line.Operation)) {
+    if (const std::optional<FunctionId> id = FunctionFromName(line.Operation())) {
         std::optional<FunctionResult> computed;
         if (!NeedsDecimals(*id)) {
             computed = ComputeFunction(*id, value);
-        } else if (const std::optional<double> count = ParseDecimalsAnswer(line.Decimals);
+        } else if (const std::optional<double> count = ParseDecimalsAnswer(line.Decimals());
                    count && *count >= 0.0 && value != std::trunc(value)) {
             // A whole value has no decimals to cut: it simply stays, where
             // the keypad would refuse the key.
@@ -116,7 +112,7 @@ namespace {
 double RecalculateRange(CalcGrid& grid, int first, int last, bool& last_error) {
     // A value that is no number (a damaged file) makes every later result an
     // error rather than a guess.
-    const std::optional<double> start = grid.Row(first).Number();
+    const std::optional<double> start = grid.Line(first).Number();
     double accumulator = start.value_or(0.0);
     bool accumulator_error = !start;
     double operand = 0.0;
@@ -128,8 +124,8 @@ double RecalculateRange(CalcGrid& grid, int first, int last, bool& last_error) {
     last_error = accumulator_error;
 
     for (int r = first + 1; r <= last; ++r) {
-        const CalcLine& line = grid.Row(r);
-        switch (line.Kind) {
+        const PackedLine& line = grid.Line(r);
+        switch (line.Kind()) {
             case LineKind::Function:
                 if (operand_present) {
                     operand = RecalcFunctionLine(grid, r, operand, operand_error);
@@ -160,7 +156,7 @@ double RecalculateRange(CalcGrid& grid, int first, int last, bool& last_error) {
                 const std::optional<double> number = line.Number();
                 operand = number.value_or(0.0);
                 operand_error = !number;
-                pending = line.Operation;
+                pending = line.Operation();
                 operation_pending = true;
                 operand_present = true;
                 shown = operand;
@@ -193,15 +189,15 @@ std::optional<double> ComputedLastValue(const CalcGrid& grid) {
         return std::nullopt;
     }
     const int last = grid.GridLine() - 1;
-    const std::string& text = grid.Row(last).Value;
+    const std::string text = grid.Line(last).Value();
     if (!TextToNumber(text)) {
         return std::nullopt;
     }
     // The chain is computed on a copy: the grid itself stays as it is.
     const Chain chain = FindChain(grid, last);
     CalcGrid copy;
-    copy.Reset(
-        std::vector<CalcLine>(grid.Rows().begin() + chain.first, grid.Rows().begin() + last + 1));
+    copy.Reset(std::vector<PackedLine>(grid.Lines().begin() + chain.first,
+                                       grid.Lines().begin() + last + 1));
     bool error = false;
     const double value = RecalculateRange(copy, 0, last - chain.first, error);
     // A grid whose values were not computed from its chain (a file changed
@@ -216,12 +212,12 @@ LineEditor::LineEditor(CalcGrid& grid, MessageSink& messages, TextPrompt& prompt
     : grid_(grid), messages_(messages), prompt_(prompt) {}
 
 bool LineEditor::IsEditable(int row) const {
-    return IsRecorded(grid_, row) && grid_.Row(row).Kind != LineKind::Cancellation;
+    return IsRecorded(grid_, row) && grid_.Line(row).Kind() != LineKind::Cancellation;
 }
 
 LineOpening LineEditor::Open(int row) {
     LineOpening opening;
-    if (IsRecorded(grid_, row) && grid_.Row(row).Kind == LineKind::Cancellation) {
+    if (IsRecorded(grid_, row) && grid_.Line(row).Kind() == LineKind::Cancellation) {
         messages_.ShowMessage(kCancellationLineMessage);
         opening.status = OpenStatus::CancellationLine;
         return opening;
@@ -229,7 +225,7 @@ LineOpening LineEditor::Open(int row) {
     if (!IsRecorded(grid_, row)) {
         return opening;
     }
-    const CalcLine& line = grid_.Row(row);
+    const CalcLine line = grid_.Row(row);
     opening.status = OpenStatus::Opened;
     opening.caption = std::string(kEditCaptionPrefix) + line.Operation + " " + line.Value;
     opening.operation = line.Operation;
@@ -259,16 +255,16 @@ void LineEditor::StoreComment(int row, const std::string& text) {
     if (!Trim(text).empty()) {
         comment = std::string(kCommentPadding) + text;
     }
-    if (grid_.Row(row).Comment != comment) {
+    if (grid_.Line(row).Comment() != comment) {
         CalcLine line = grid_.Row(row);
         line.Comment = std::move(comment);
-        grid_.SetRow(row, std::move(line));
+        grid_.SetRow(row, line);
     }
 }
 
 bool LineEditor::ChangeFunction(int row, const std::string& name) {
     // An empty label would make the line look like the start of a new chain.
-    if (name == grid_.Row(row).Operation || Trim(name).empty()) {
+    if (name == grid_.Line(row).Operation() || Trim(name).empty()) {
         return false;
     }
     const std::optional<FunctionId> id = FunctionFromName(name);
@@ -277,7 +273,7 @@ bool LineEditor::ChangeFunction(int row, const std::string& name) {
         const double count = answer && *answer >= 0.0 ? *answer : 2.0;
         CalcLine line = grid_.Row(row);
         line.Decimals = NumberToText(count);
-        grid_.SetRow(row, std::move(line));
+        grid_.SetRow(row, line);
     }
     grid_.SetOperation(row, name);
     return true;
@@ -294,13 +290,13 @@ EditResult LineEditor::Confirm(const EditRequest& request) {
     }
     bool recalculate = false;
     std::string operand_text;
-    switch (grid_.Row(row).Kind) {
+    switch (grid_.Line(row).Kind()) {
         case LineKind::Function:
             recalculate = ChangeFunction(row, request.function);
             break;
         case LineKind::Operation:
             operand_text = request.operand;
-            if (operand_text != grid_.Row(row).Value) {
+            if (!grid_.Line(row).ValueIs(operand_text)) {
                 // The box shows a decimal point as the comma it stands for;
                 // beside a comma, points group thousands and stay.
                 if (operand_text.find(',') == std::string::npos) {
@@ -321,12 +317,12 @@ EditResult LineEditor::Confirm(const EditRequest& request) {
                 }
                 // The same number typed again is no change: the line keeps the
                 // digits it was computed with. A new one counts with its text.
-                if (std::string text = NumberToText(*number); text != grid_.Row(row).Value) {
-                    grid_.SetValue(row, std::move(text));
+                if (std::string text = NumberToText(*number); !grid_.Line(row).ValueIs(text)) {
+                    grid_.SetValue(row, text);
                     recalculate = true;
                 }
             }
-            if (row != chain.first && request.op != grid_.Row(row).Operation &&
+            if (row != chain.first && request.op != grid_.Line(row).Operation() &&
                 !Trim(request.op).empty()) {
                 grid_.SetOperation(row, request.op);
                 recalculate = true;
@@ -345,29 +341,29 @@ EditResult LineEditor::Confirm(const EditRequest& request) {
 }
 
 EditResult LineEditor::Delete(int row) {
-    if (!IsEditable(row) || grid_.Row(row).Kind == LineKind::Result) {
+    if (!IsEditable(row) || grid_.Line(row).Kind() == LineKind::Result) {
         return Refused(row);
     }
     const Chain chain = FindChain(grid_, row);
     const int first = chain.first;
     int last = chain.last;
-    const bool function_line = grid_.Row(row).Kind == LineKind::Function;
+    const bool function_line = grid_.Line(row).Kind() == LineKind::Function;
     grid_.RemoveLine(row);
     --last;
     if (!function_line) {
-        while (row <= last && grid_.Row(row).Kind == LineKind::Function) {
+        while (row <= last && grid_.Line(row).Kind() == LineKind::Function) {
             grid_.RemoveLine(row);
             --last;
         }
         if (last < first) {
             return Close(row, last);
         }
-        if (row == first && !grid_.Row(first).Operation.empty()) {
-            grid_.SetOperation(first, std::string());
+        if (row == first && !grid_.Line(first).Operation().empty()) {
+            grid_.SetOperation(first, {});
         }
         for (int r = first; r <= last; ++r) {
-            const CalcLine& line = grid_.Row(r);
-            if (line.Kind == LineKind::Result) {
+            const PackedLine& line = grid_.Line(r);
+            if (line.Kind() == LineKind::Result) {
                 grid_.RemoveLine(r);
                 --last;
                 break;
@@ -405,7 +401,7 @@ EditResult LineEditor::Close(int row, int last) const {
     }
     result.current_row = last;
     result.show_x = true;
-    const CalcLine& line = grid_.Row(last);
+    const CalcLine line = grid_.Row(last);
     if (line.Kind != LineKind::Cancellation &&
         (line.Value == kErrorText || TextToNumber(line.Value))) {
         result.follow_value = line.Value;

@@ -7,25 +7,27 @@
 
 namespace tallimo {
 
-std::string NumberToText(double value) {
-    if (value == 0.0) {
-        return "0";
+std::size_t WriteNumberText(double value, char (&buffer)[kNumberTextRoom]) {
+    // "-d.dddddddddddddde-308" is the longest: 22 characters.
+    auto [end, ec] =
+        std::to_chars(buffer, buffer + kNumberTextRoom, value, std::chars_format::general, 15);
+    if (value == 0.0 || ec != std::errc{}) {
+        buffer[0] = '0';
+        return 1;
     }
-    std::array<char, 64> buffer{};
-    auto [end, ec] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
-                                   std::chars_format::general, 15);
-    if (ec != std::errc{}) {
-        return "0";
-    }
-    std::string text(buffer.data(), end);
-    for (char& c : text) {
-        if (c == '.') {
-            c = ',';
-        } else if (c == 'e') {
-            c = 'E';
+    for (char* c = buffer; c != end; ++c) {
+        if (*c == '.') {
+            *c = ',';
+        } else if (*c == 'e') {
+            *c = 'E';
         }
     }
-    return text;
+    return static_cast<std::size_t>(end - buffer);
+}
+
+std::string NumberToText(double value) {
+    char buffer[kNumberTextRoom];
+    return std::string(buffer, WriteNumberText(value, buffer));
 }
 
 namespace {

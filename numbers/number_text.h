@@ -3,6 +3,7 @@
 // comma, whatever the process locale says.
 #pragma once
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -13,6 +14,11 @@ namespace tallimo {
 // of at least two digits: 15, 0,5, 0,333333333333333, 1E+20, 1E-05, -0,5.
 // Negative zero is written "0". Only finite values may be passed.
 std::string NumberToText(double value);
+
+// The same text written into `buffer`, which holds the longest one; returns
+// its length. Spares a string where texts are written by the thousand.
+inline constexpr std::size_t kNumberTextRoom = 32;
+std::size_t WriteNumberText(double value, char (&buffer)[kNumberTextRoom]);
 
 // The nearest double to a number text: an optional "-", digits, an optional
 // decimal comma with digits (a trailing comma is allowed: "12," is 12), an

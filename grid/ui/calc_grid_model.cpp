@@ -34,16 +34,18 @@ QVariant CalcGridModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || index.row() >= grid_.RowCount()) {
         return {};
     }
-    const CalcLine& line = grid_.Row(index.row());
+    const PackedLine& line = grid_.Line(index.row());
     const int column = index.column();
     switch (role) {
         case Qt::DisplayRole:
         case Qt::EditRole: {
-            const std::string& text = column == 0   ? line.Operation
-                                      : column == 1 ? line.Value
-                                      : column == 2 ? line.Comment
-                                                    : line.Decimals;
-            return QString::fromStdString(text);
+            if (column == 1) {
+                return QString::fromStdString(line.Value());
+            }
+            const std::string_view text = column == 0   ? line.Operation()
+                                          : column == 2 ? line.Comment()
+                                                        : line.Decimals();
+            return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
         }
         case Qt::TextAlignmentRole:
             if (column == 0) {
@@ -52,7 +54,7 @@ QVariant CalcGridModel::data(const QModelIndex& index, int role) const {
             return QVariant::fromValue(Qt::AlignLeft | Qt::AlignVCenter);
         case Qt::BackgroundRole:
             if (column <= 1) {
-                if (const auto back = LineBackColor(line.Kind)) {
+                if (const auto back = LineBackColor(line.Kind())) {
                     return ResolveColor(*back);
                 }
             }
@@ -61,7 +63,7 @@ QVariant CalcGridModel::data(const QModelIndex& index, int role) const {
             return QApplication::palette().color(QPalette::Base);
         case Qt::ForegroundRole:
             if (column == 1) {
-                if (const auto fore = LineValueForeColor(line.Kind)) {
+                if (const auto fore = LineValueForeColor(line.Kind())) {
                     return ResolveColor(*fore);
                 }
             }
@@ -73,11 +75,13 @@ QVariant CalcGridModel::data(const QModelIndex& index, int role) const {
             return {};
         case Qt::ToolTipRole:
             if (column == 2 && line.HasComment()) {
-                return QString::fromStdString(line.Comment).trimmed();
+                return QString::fromUtf8(line.Comment().data(),
+                                         static_cast<qsizetype>(line.Comment().size()))
+                    .trimmed();
             }
             return {};
         case LineKindRole:
-            return static_cast<int>(line.Kind);
+            return static_cast<int>(line.Kind());
         default:
             return {};
     }

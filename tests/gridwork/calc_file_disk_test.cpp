@@ -103,9 +103,7 @@ TEST_F(CalcFileOnDisk, SavedCalculationGoesOnAsIfNeverInterrupted) {
         testing::EngineRig straight;
         straight.host.answers = {"2"};
         straight.Type(c.before);
-        const std::span<const CalcLine> rows = straight.grid.Rows();
-        ASSERT_EQ(SaveCalculationFile(file_, rows.first(straight.grid.GridLine())),
-                  FileError::None);
+        ASSERT_EQ(SaveCalculationFile(file_, straight.grid.Recorded()), FileError::None);
         testing::EngineRig reopened;
         reopened.Type("9 x 9 =");  // whatever was there before is replaced
         reopened.grid.Reset(LoadCalculationFile(file_).lines);

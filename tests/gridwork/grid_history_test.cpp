@@ -10,16 +10,16 @@
 namespace tallimo {
 namespace {
 
-std::vector<CalcLine> Tape(int count, const std::string& value = "1") {
-    std::vector<CalcLine> lines;
+std::vector<PackedLine> Tape(int count, const std::string& value = "1") {
+    std::vector<PackedLine> lines;
     for (int i = 0; i < count; ++i) {
-        lines.push_back(
-            {i == 0 ? "" : "+", value + std::to_string(i), "", "", LineKind::Operation});
+        lines.emplace_back(LineKind::Operation, i == 0 ? "" : "+", value + std::to_string(i), "",
+                           "");
     }
     return lines;
 }
 
-TapeState State(const std::vector<CalcLine>& lines, const GridHistory& history,
+TapeState State(const std::vector<PackedLine>& lines, const GridHistory& history,
                 const std::string& display) {
     EngineSnapshot engine;
     engine.display = display;
@@ -27,14 +27,14 @@ TapeState State(const std::vector<CalcLine>& lines, const GridHistory& history,
 }
 
 TEST(LineSnapshot, GivesBackTheLinesAndSharesEveryUnchangedRun) {
-    const std::vector<CalcLine> before = Tape(100000);
+    const std::vector<PackedLine> before = Tape(100000);
     const LineSnapshot first(before, nullptr);
     EXPECT_EQ(first.Lines(), before);
     EXPECT_TRUE(first.Matches(before));
 
-    std::vector<CalcLine> after = before;
-    after[70000].Value = "changed";
-    after.push_back({"=", "x", "", "", LineKind::Result});
+    std::vector<PackedLine> after = before;
+    after[70000].SetValue("changed", std::nullopt);
+    after.emplace_back(LineKind::Result, "=", "x", "", "");
     const LineSnapshot second(after, &first);
     EXPECT_EQ(second.Lines(), after);
     EXPECT_FALSE(first.Matches(after));
@@ -45,7 +45,7 @@ TEST(LineSnapshot, GivesBackTheLinesAndSharesEveryUnchangedRun) {
     // Only the run of the changed line and the last, longer run are new.
     EXPECT_EQ(shared, second.RunCount() - 2);
 
-    std::vector<CalcLine> moved = after;
+    std::vector<PackedLine> moved = after;
     const LineSnapshot taken(std::move(moved), &second);
     EXPECT_EQ(taken.Lines(), after);
     EXPECT_TRUE(moved.empty());
@@ -86,9 +86,10 @@ TEST(GridHistory, UndoAndRedoWalkTheStepsInOrder) {
 
 TEST(GridHistory, KeepsAtMostItsStepsAndSharesTheirLines) {
     GridHistory history(100);
-    std::vector<CalcLine> lines = Tape(20000);
+    std::vector<PackedLine> lines = Tape(20000);
     for (int step = 0; step < 150; ++step) {
-        lines[static_cast<std::size_t>(step)].Value = "step " + std::to_string(step);
+        lines[static_cast<std::size_t>(step)].SetValue("step " + std::to_string(step),
+                                                       std::nullopt);
         history.Record(State(lines, history, std::to_string(step)));
     }
     EXPECT_EQ(history.UndoSteps(), 100u);

@@ -105,11 +105,11 @@ bool SameBits(std::optional<double> a, std::optional<double> b) {
 // text, or double when `doubles`, differs, or -1.
 int FirstDisagreement(const CalcGrid& recorded, bool doubles = true) {
     CalcGrid copy;
-    copy.Reset(std::vector<CalcLine>(recorded.Rows().begin(), recorded.Rows().end() - 1));
+    copy.Reset(std::vector<PackedLine>(recorded.Recorded().begin(), recorded.Recorded().end()));
     RecalculateEveryChain(copy);
     for (int r = 0; r < copy.GridLine(); ++r) {
-        if (copy.Row(r).Value != recorded.Row(r).Value ||
-            (doubles && !SameBits(copy.Row(r).Computed, recorded.Row(r).Computed))) {
+        if (copy.Line(r).Value() != recorded.Line(r).Value() ||
+            (doubles && !SameBits(copy.Line(r).Computed(), recorded.Line(r).Computed()))) {
             return r;
         }
     }
@@ -167,7 +167,7 @@ int CompareReopened(const CalcGrid& saved, ReopenCount& count) {
             ++count.rounded_texts;
             rounded_above = rounded_above || line.Kind == LineKind::Operation;
         }
-        const std::string& now = reopened.Row(r).Value;
+        const std::string now = reopened.Line(r).Value();
         if (now == line.Value) {
             continue;
         }

@@ -63,7 +63,7 @@ class Keeping : public ::testing::Test {
         return std::make_unique<TapeKeeper>(
             [this] {
                 ++copies_;
-                return grid_;
+                return PackLines(grid_);
             },
             options);
     }
@@ -229,7 +229,7 @@ TEST(KeeperChild, DISABLED_KeepsUntilKilled) {
     options.state_folder = folder;
     options.interval = 0ms;
     const std::vector<CalcLine> lines = Tape(count, "          fenêtre " + std::to_string(count));
-    TapeKeeper keeper([&lines] { return lines; }, options);
+    TapeKeeper keeper([&lines] { return PackLines(lines); }, options);
     keeper.GridChanged();
     ASSERT_TRUE(keeper.FlushNow());
     std::printf("kept\n");
@@ -344,7 +344,7 @@ TEST_F(StateHome, TheStateFolderFollowsXdgStateHomeAndIsMadePrivate) {
     };
     for (const Case& c : cases) {
         c.xdg ? ::setenv("XDG_STATE_HOME", c.xdg->c_str(), 1) : ::unsetenv("XDG_STATE_HOME");
-        TapeKeeper keeper([] { return Tape(2); });
+        TapeKeeper keeper([] { return PackLines(Tape(2)); });
         EXPECT_EQ(fs::path(Path(keeper.CurrentPath())).parent_path(), c.folder);
         keeper.GridChanged();
         ASSERT_TRUE(keeper.FlushNow());

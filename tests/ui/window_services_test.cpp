@@ -108,7 +108,7 @@ TEST_F(WindowServices, TheLastGridKeptReopensUntitled) {
     options.state_folder = folder.path();
     FrmCalc window(host);
     {
-        TapeKeeper keeper([] { return std::vector<CalcLine>{}; }, options);
+        TapeKeeper keeper([] { return std::vector<PackedLine>{}; }, options);
         window.SetTapeKeeper(&keeper);
         window.Run(MenuCommand::ReopenLastGrid);
         EXPECT_EQ(host.dialogs.messages.back(),
@@ -122,8 +122,8 @@ TEST_F(WindowServices, TheLastGridKeptReopensUntitled) {
           QByteArray(kFileStart) + "0,\"\",\"4\",\"\",\"\"\r\n0,\"+\",\"5\",\"\",\"\"\r\n");
     TapeKeeper keeper(
         [&window] {
-            const auto& rows = window.Grid().Rows();
-            return std::vector<CalcLine>(rows.begin(), rows.end() - 1);
+            const auto lines = window.Grid().Recorded();
+            return std::vector<PackedLine>(lines.begin(), lines.end());
         },
         options);
     window.SetTapeKeeper(&keeper);
@@ -152,8 +152,8 @@ TEST_F(WindowServices, ATapeThatCannotBeKeptIsSaidOnce) {
     FrmCalc window(host);
     TapeKeeper keeper(
         [&window] {
-            const auto lines = window.Grid().RecordedLines();
-            return std::vector<CalcLine>(lines.begin(), lines.end());
+            const auto lines = window.Grid().Recorded();
+            return std::vector<PackedLine>(lines.begin(), lines.end());
         },
         options);
     window.SetTapeKeeper(&keeper);
