@@ -194,7 +194,7 @@ void CalcDocument::StoreMemory(int memory, int row) {
         return;
     }
     // "Annulation", "Erreur!" and the empty open row hold no number to keep.
-    if (const auto value = grid_.Row(row).Number()) {
+    if (const auto value = grid_.Line(row).Number()) {
         engine_.StoreMemory(memory, *value);
         emit Changed();
     }
