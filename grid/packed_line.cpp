@@ -131,10 +131,7 @@ std::size_t WriteDecimal(const DecimalNumber& number, char (&buffer)[kNumberText
     const int count = static_cast<int>(digits.size());
     const int magnitude = count - 1 + number.exponent;  // of the first digit
     char* out = buffer;
-    auto put = [&out](std::string_view text) {
-        std::memcpy(out, text.data(), text.size());
-        out += text.size();
-    };
+    auto put = [&out](std::string_view text) { out = std::copy(text.begin(), text.end(), out); };
     if (number.negative) {
         *out++ = '-';
     }
@@ -412,7 +409,7 @@ void PackedLine::SetDecimals(std::string_view text) {
         beside_->decimals.clear();
     }
     if (text.size() <= sizeof decimals_ && text.find('\0') == std::string_view::npos) {
-        std::memcpy(decimals_, text.data(), text.size());
+        std::copy(text.begin(), text.end(), decimals_);
     } else {
         Texts().decimals = text;
     }
