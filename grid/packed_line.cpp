@@ -214,7 +214,7 @@ PackedLine::PackedLine(LineKind kind, std::string_view operation, std::string_vi
 
 PackedLine::PackedLine(const PackedLine& other)
     : digits_(other.digits_),
-      beside_(other.beside_ ? std::make_unique<Beside>(*other.beside_) : nullptr),
+      beside_(CopyOfBlock(other.beside_.get())),
       exponent_(other.exponent_),
       operation_(other.operation_),
       bits_(other.bits_) {
@@ -242,7 +242,7 @@ CalcLine PackedLine::Unpacked() const {
 
 std::string_view PackedLine::Operation() const {
     if (operation_ == kOperationBeside) {
-        return beside_->operation;
+        return BesideText(kOperationField);
     }
     return kKnownOperations[operation_];
 }
@@ -277,12 +277,12 @@ bool PackedLine::ValueIs(std::string_view text) const {
 }
 
 std::string_view PackedLine::Comment() const {
-    return beside_ ? std::string_view(beside_->comment) : std::string_view();
+    return BesideText(kCommentField);
 }
 
 std::string_view PackedLine::Decimals() const {
-    if (beside_ && !beside_->decimals.empty()) {
-        return beside_->decimals;
+    if (const std::string_view beside = BesideText(kDecimalsField); !beside.empty()) {
+        return beside;
     }
     return {decimals_, strnlen(decimals_, sizeof decimals_)};
 }
@@ -317,20 +317,13 @@ void PackedLine::SetKind(LineKind kind) {
 
 void PackedLine::SetOperation(std::string_view text) {
     operation_ = OperationCode(text);
-    if (operation_ == kOperationBeside) {
-        Texts().operation = text;
-    } else if (beside_) {
-        beside_->operation.clear();
-        DropEmptyTexts();
-    }
+    SetBesideText(kOperationField, operation_ == kOperationBeside ? text : std::string_view());
 }
 
 void PackedLine::SetValue(std::string_view text, std::optional<double> computed) {
     digits_ = 0;
     exponent_ = 0;
-    if (beside_) {
-        beside_->value.clear();
-    }
+    std::string_view beside;  // the text, where no form makes it
     if (computed) {
         digits_ = std::bit_cast<std::uint64_t>(*computed);
         char buffer[kNumberTextRoom];
@@ -338,7 +331,7 @@ void PackedLine::SetValue(std::string_view text, std::optional<double> computed)
             SetForm(ValueForm::Computed, false);
         } else {
             SetForm(ValueForm::ComputedStored, false);
-            Texts().value = text;
+            beside = text;
         }
     } else if (text.empty()) {
         SetForm(ValueForm::Empty, false);
@@ -355,19 +348,16 @@ void PackedLine::SetValue(std::string_view text, std::optional<double> computed)
         SetForm(ValueForm::Decimal, number->negative);
     } else {
         SetForm(ValueForm::Stored, false);
-        Texts().value = text;
+        beside = text;
     }
-    DropEmptyTexts();
+    SetBesideText(kValueField, beside);
 }
 
 void PackedLine::SetComputedValue(double value) {
     digits_ = std::bit_cast<std::uint64_t>(value);
     exponent_ = 0;
     SetForm(ValueForm::Computed, false);
-    if (beside_) {
-        beside_->value.clear();
-        DropEmptyTexts();
-    }
+    SetBesideText(kValueField, {});
 }
 
 bool PackedLine::HoldsComputed(double value) const {
@@ -375,8 +365,10 @@ bool PackedLine::HoldsComputed(double value) const {
 }
 
 bool PackedLine::operator==(const PackedLine& other) const {
-    const bool same_beside =
-        beside_ ? other.beside_ && *beside_ == *other.beside_ : other.beside_ == nullptr;
+    bool same_beside = true;
+    for (int field = 0; field < kFieldCount; ++field) {
+        same_beside = same_beside && BesideText(field) == other.BesideText(field);
+    }
     return digits_ == other.digits_ && exponent_ == other.exponent_ &&
            operation_ == other.operation_ && bits_ == other.bits_ &&
            std::memcmp(decimals_, other.decimals_, sizeof decimals_) == 0 && same_beside;
@@ -387,44 +379,69 @@ void PackedLine::SetForm(ValueForm form, bool negative) {
                                       (static_cast<std::uint8_t>(form) << kFormShift));
 }
 
-PackedLine::Beside& PackedLine::Texts() {
-    if (!beside_) {
-        beside_ = std::make_unique<Beside>();
-    }
-    return *beside_;
-}
-
 void PackedLine::SetComment(std::string_view text) {
-    if (!text.empty()) {
-        Texts().comment = text;
-    } else if (beside_) {
-        beside_->comment.clear();
-        DropEmptyTexts();
-    }
+    SetBesideText(kCommentField, text);
 }
 
 void PackedLine::SetDecimals(std::string_view text) {
     std::memset(decimals_, 0, sizeof decimals_);
-    if (beside_) {
-        beside_->decimals.clear();
-    }
-    if (text.size() <= sizeof decimals_ && text.find('\0') == std::string_view::npos) {
+    const bool inline_text =
+        text.size() <= sizeof decimals_ && text.find('\0') == std::string_view::npos;
+    if (inline_text) {
         std::copy(text.begin(), text.end(), decimals_);
-    } else {
-        Texts().decimals = text;
     }
-    DropEmptyTexts();
+    SetBesideText(kDecimalsField, inline_text ? std::string_view() : text);
 }
 
-void PackedLine::DropEmptyTexts() {
-    if (beside_ && beside_->operation.empty() && beside_->value.empty() &&
-        beside_->comment.empty() && beside_->decimals.empty()) {
+std::unique_ptr<char[]> PackedLine::CopyOfBlock(const char* block) {
+    if (block == nullptr) {
+        return nullptr;
+    }
+    std::uint32_t lengths[kFieldCount];
+    std::memcpy(lengths, block, sizeof lengths);
+    const std::size_t size = sizeof lengths + lengths[0] + lengths[1] + lengths[2] + lengths[3];
+    auto copy = std::make_unique_for_overwrite<char[]>(size);
+    std::memcpy(copy.get(), block, size);
+    return copy;
+}
+
+std::string_view PackedLine::BesideText(int field) const {
+    if (!beside_) {
+        return {};
+    }
+    std::uint32_t lengths[kFieldCount];
+    std::memcpy(lengths, beside_.get(), sizeof lengths);
+    std::size_t offset = sizeof lengths;
+    for (int before = 0; before < field; ++before) {
+        offset += lengths[before];
+    }
+    return {beside_.get() + offset, lengths[field]};
+}
+
+void PackedLine::SetBesideText(int field, std::string_view text) {
+    if (!beside_ && text.empty()) {
+        return;
+    }
+    std::string_view texts[kFieldCount];
+    std::uint32_t lengths[kFieldCount];
+    std::size_t size = sizeof lengths;
+    for (int f = 0; f < kFieldCount; ++f) {
+        texts[f] = f == field ? text : BesideText(f);
+        lengths[f] = static_cast<std::uint32_t>(texts[f].size());
+        size += texts[f].size();
+    }
+    if (size == sizeof lengths) {
         beside_.reset();
+        return;
     }
-}
-
-std::string_view PackedLine::BesideValue() const {
-    return beside_ ? std::string_view(beside_->value) : std::string_view();
+    // Written in full before the old block goes: `text` may lie in it.
+    auto block = std::make_unique_for_overwrite<char[]>(size);
+    std::memcpy(block.get(), lengths, sizeof lengths);
+    char* out = block.get() + sizeof lengths;
+    for (const std::string_view part : texts) {
+        out = std::copy(part.begin(), part.end(), out);
+    }
+    beside_ = std::move(block);
 }
 
 double PackedLine::ComputedDouble() const {

@@ -73,14 +73,9 @@ class PackedLine {
         Computed,        // digits_ holds the double; the text is its NumberToText
         ComputedStored,  // digits_ holds the double; the text is beside the line
     };
-    // The texts that have no code.
-    struct Beside {
-        std::string operation;
-        std::string value;
-        std::string comment;
-        std::string decimals;
-        bool operator==(const Beside&) const = default;
-    };
+    // The texts that have no code, in one block beside the line: their four
+    // lengths, then the texts one after the other.
+    enum BesideField { kOperationField, kValueField, kCommentField, kDecimalsField, kFieldCount };
 
     static constexpr std::uint8_t kKindMask = 0x03;
     static constexpr std::uint8_t kNegative = 0x04;
@@ -89,17 +84,18 @@ class PackedLine {
 
     ValueForm Form() const { return static_cast<ValueForm>(bits_ >> kFormShift); }
     void SetForm(ValueForm form, bool negative);
-    Beside& Texts();
     void SetComment(std::string_view text);
     void SetDecimals(std::string_view text);
-    // Lets the block go once it holds nothing, so that equal lines are
-    // packed alike.
-    void DropEmptyTexts();
-    std::string_view BesideValue() const;
+    static std::unique_ptr<char[]> CopyOfBlock(const char* block);
+    std::string_view BesideText(int field) const;
+    // Rewrites the block with this text; lets it go once it holds nothing,
+    // so that equal lines are packed alike.
+    void SetBesideText(int field, std::string_view text);
+    std::string_view BesideValue() const { return BesideText(kValueField); }
     double ComputedDouble() const;
 
     std::uint64_t digits_ = 0;  // the decimal digits, or the bits of the computed double
-    std::unique_ptr<Beside> beside_;
+    std::unique_ptr<char[]> beside_;
     std::int16_t exponent_ = 0;        // value = digits_ x 10^exponent_
     std::uint8_t operation_ = 0;       // index among the known names, or kOperationBeside
     std::uint8_t bits_ = 0;            // kind, sign, value form

@@ -6,6 +6,7 @@
 #include "appearance/line_colors.h"
 #include "appearance/ui/system_colors.h"
 #include "grid/ui/comment_picture.h"
+#include "platform/shell_basics.h"
 
 namespace tallimo {
 
@@ -45,7 +46,7 @@ QVariant CalcGridModel::data(const QModelIndex& index, int role) const {
             const std::string_view text = column == 0   ? line.Operation()
                                           : column == 2 ? line.Comment()
                                                         : line.Decimals();
-            return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+            return Utf8(text);
         }
         case Qt::TextAlignmentRole:
             if (column == 0) {
@@ -75,9 +76,7 @@ QVariant CalcGridModel::data(const QModelIndex& index, int role) const {
             return {};
         case Qt::ToolTipRole:
             if (column == 2 && line.HasComment()) {
-                return QString::fromUtf8(line.Comment().data(),
-                                         static_cast<qsizetype>(line.Comment().size()))
-                    .trimmed();
+                return Utf8(line.Comment()).trimmed();
             }
             return {};
         case LineKindRole:
