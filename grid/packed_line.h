@@ -1,5 +1,5 @@
 // A recorded line as the grid keeps it: the same texts as a CalcLine in a
-// third of the room. What a line nearly always holds is coded in place: its
+// sixth of the room. What a line nearly always holds is coded in place: its
 // operation as the index of a known name, its value as the double the
 // calculator computed (the text is that double's NumberToText) or as the
 // decimal digits of a number text, its decimals count as up to four
@@ -42,8 +42,7 @@ class PackedLine {
     std::string Value() const;
     // The value's text, made in `buffer` where it has to be made.
     std::string_view ValueText(char (&buffer)[kNumberTextRoom]) const;
-    // Whether the value's text is `text`, without making the text when the
-    // answer is plain from its form.
+    // Whether the value's text is `text`, without making a string of it.
     bool ValueIs(std::string_view text) const;
     std::string_view Comment() const;  // empty, or ten spaces and the comment
     bool HasComment() const { return !Comment().empty(); }

@@ -144,7 +144,7 @@ ParsedFile Unpacked(const PackedFile& packed) {
     return ParsedFile{packed.error, UnpackLines(packed.lines)};
 }
 
-// The fields of a line as a record writes them; `value` holds the value's
+// The fields of a line as a record writes them; `buffer` holds the value's
 // text when the line has to make it.
 struct RecordFields {
     LineKind kind;
@@ -187,7 +187,11 @@ std::string WriteRecords(std::span<const Line> lines) {
     char value[kNumberTextRoom];
     for (const Line& line : lines) {
         const RecordFields fields = FieldsOf(line, value);
-        text += static_cast<char>('0' + static_cast<int>(fields.kind));
+        if (const int code = static_cast<int>(fields.kind); code < 10) {
+            text += static_cast<char>('0' + code);
+        } else {
+            text += std::to_string(code);  // a kind set by hand: still its code
+        }
         text += ',';
         AppendQuoted(text, fields.operation);
         text += ',';
