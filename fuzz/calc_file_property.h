@@ -2,6 +2,8 @@
 // by the fuzz target and the test that replays the inputs it kept.
 #pragma once
 
+#include <cstring>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -89,9 +91,35 @@ inline std::string CheckWriteThenRead(std::string_view bytes) {
     return "written lines did not read back";
 }
 
+// Any lines, packed as the grid keeps them, give back every text and the
+// number each text stands for, and write the same file as their texts.
+inline std::string CheckPackedLines(std::string_view bytes) {
+    const std::vector<CalcLine> lines = LinesFromBytes(bytes);
+    const std::vector<PackedLine> packed = PackLines(lines);
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        if (packed[i].Unpacked() != lines[i]) {
+            return "a packed line gave back other texts";
+        }
+        const std::optional<double> number = packed[i].Number();
+        const std::optional<double> text_number = lines[i].Number();
+        if (number.has_value() != text_number.has_value() ||
+            (number && std::memcmp(&*number, &*text_number, sizeof(double)) != 0)) {
+            return "a packed line stands for another number than its text";
+        }
+    }
+    if (WriteCalculationFile(packed) != WriteCalculationFile(lines)) {
+        return "packed lines wrote another file than their texts";
+    }
+    return {};
+}
+
 inline std::string CheckCalculationFile(std::string_view bytes) {
-    std::string failure = CheckReadThenWrite(bytes);
-    return failure.empty() ? CheckWriteThenRead(bytes) : failure;
+    for (auto check : {CheckReadThenWrite, CheckWriteThenRead, CheckPackedLines}) {
+        if (std::string failure = check(bytes); !failure.empty()) {
+            return failure;
+        }
+    }
+    return {};
 }
 
 }  // namespace tallimo::fuzz
