@@ -21,13 +21,13 @@ constexpr std::array<std::string_view, 25> kKnownOperations = {
     "Euros", "Francs",  "Int",    "0,00", "RCarrée", "Carré", "Cube", "1/x",   "Log",
     "e^x",   "Décimal", "Arrond", "Cos",  "Sin",     "Tan",   "+/-"};
 
-std::uint8_t OperationCode(std::string_view text) {
+std::optional<std::uint8_t> OperationCode(std::string_view text) {
     for (std::size_t i = 0; i < kKnownOperations.size(); ++i) {
         if (kKnownOperations[i] == text) {
             return static_cast<std::uint8_t>(i);
         }
     }
-    return 0xFF;
+    return std::nullopt;
 }
 
 // A number text in its digits: value = (negative ? -1 : 1) x digits x
@@ -194,8 +194,7 @@ std::optional<double> DecimalValue(const DecimalNumber& number) {
 
 }  // namespace
 
-// Three lines of this size fit in the room a CalcLine takes with no text
-// beside it.
+// Six lines of this size fit in the room of one CalcLine.
 static_assert(sizeof(PackedLine) <= 24);
 
 PackedLine::PackedLine(const CalcLine& line)
@@ -316,7 +315,7 @@ void PackedLine::SetKind(LineKind kind) {
 }
 
 void PackedLine::SetOperation(std::string_view text) {
-    operation_ = OperationCode(text);
+    operation_ = OperationCode(text).value_or(kOperationBeside);
     SetBesideText(kOperationField, operation_ == kOperationBeside ? text : std::string_view());
 }
 
