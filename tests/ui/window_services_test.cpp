@@ -19,6 +19,14 @@ namespace {
 
 constexpr char kFileStart[] = "\"Kestrone Application Virelle\"\r\n\"1.5.0\"\r\n";
 
+// What the program gives its tape keeper: the window's recorded lines.
+TapeKeeper::LinesSource TheLinesOf(const FrmCalc& window) {
+    return [&window] {
+        const auto lines = window.Grid().Recorded();
+        return std::vector<PackedLine>(lines.begin(), lines.end());
+    };
+}
+
 class WindowServices : public ::testing::Test {
   protected:
     WindowServices() {
@@ -120,12 +128,7 @@ TEST_F(WindowServices, TheLastGridKeptReopensUntitled) {
     // The previous run's grid, as a crash would leave it.
     Write(folder.filePath("grille-en-cours.dat"),
           QByteArray(kFileStart) + "0,\"\",\"4\",\"\",\"\"\r\n0,\"+\",\"5\",\"\",\"\"\r\n");
-    TapeKeeper keeper(
-        [&window] {
-            const auto lines = window.Grid().Recorded();
-            return std::vector<PackedLine>(lines.begin(), lines.end());
-        },
-        options);
+    TapeKeeper keeper(TheLinesOf(window), options);
     window.SetTapeKeeper(&keeper);
     window.Run(MenuCommand::ReopenLastGrid);
     ASSERT_EQ(window.Grid().GridLine(), 2);
@@ -150,12 +153,7 @@ TEST_F(WindowServices, ATapeThatCannotBeKeptIsSaidOnce) {
     options.state_folder = folder.filePath("fichier/tallimo");
     options.interval = std::chrono::milliseconds(0);
     FrmCalc window(host);
-    TapeKeeper keeper(
-        [&window] {
-            const auto lines = window.Grid().Recorded();
-            return std::vector<PackedLine>(lines.begin(), lines.end());
-        },
-        options);
+    TapeKeeper keeper(TheLinesOf(window), options);
     window.SetTapeKeeper(&keeper);
     for (int i = 0; i < 3; ++i) {
         Type(window, {KeyId::Chiffre3, KeyId::Operateur0, KeyId::Chiffre4, KeyId::Egal});
